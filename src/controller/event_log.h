@@ -1,0 +1,17 @@
+#pragma once
+// The event log: rows of date, time and description in the main window's list,
+// newest on top. The list is the only copy of the rows.
+
+#include <string_view>
+
+namespace fx {
+
+struct Monitor;
+
+void logEvent(Monitor& monitor, std::string_view description);
+// File menu "Save Log": every row, newest first, to MM-DD-YYYY_HHMM.txt.
+void saveLog(Monitor& monitor);
+// File menu "Clear Log": asks first.
+void clearLog(Monitor& monitor);
+
+}  // namespace fx

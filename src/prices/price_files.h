@@ -1,0 +1,37 @@
+#pragma once
+// Reading the history files and the real-time files. The readers here are the
+// same code the monitor, the replay and the data tools run.
+
+#include <optional>
+#include <string>
+
+#include "prices/price_data.h"
+
+namespace fx {
+
+struct Monitor;
+
+// Fills rows 0 to 498 from the file's lines (date: characters 1 to 10; price:
+// parseNumber of characters 12 on). Returns the number of rows stored, or nothing
+// when the file cannot be opened. Rows past the stored ones are left as they were.
+std::optional<int> readHistoryFile(const std::string& path, HistoryTable& table);
+
+// The number of leading rows (at most 499) in which every table has a non-zero price.
+int completeHistoryRows(const std::array<HistoryTable, pairCount>& tables);
+
+// The first line of a file (empty for an empty file), or nothing when it cannot be opened.
+std::optional<std::string> readFirstLine(const std::string& path);
+
+// A real-time price is taken only when it lies strictly between 0 and 500.
+bool isAcceptedRealtimePrice(double value);
+
+// Start-up: the fourteen history files and the start-up real-time files, by bare
+// name in the working folder; a missing history file shows its message and clears
+// keepRunning. Sets historyRowCount.
+void loadHistory(Monitor& monitor);
+
+// One real-time read: programDirectory + symbol + "_RT.csv" for every pair; a missing
+// file shows "Realtime file not found: " with its path; prices outside (0, 500) are ignored.
+void loadRealtime(Monitor& monitor);
+
+}  // namespace fx

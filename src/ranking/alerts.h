@@ -1,0 +1,23 @@
+#pragma once
+// The four alert rules, switched on and set up in the options window.
+
+#include <string_view>
+
+namespace fx {
+
+struct Monitor;
+
+enum AlertKind : int {
+    anchorDisplaced = 1,
+    referenceBiasFlip = 2,
+    pairsGrouped = 3,
+    pairInSlot = 4,
+};
+
+void checkAlerts(Monitor& monitor, int alertKind);
+// Plays the file named in an options-window sound box; an empty box plays nothing.
+void playAlertSound(Monitor& monitor, int soundBoxId);
+// True when the symbol is exactly one of the buy group's seven symbols.
+bool isBuyGroupPair(const Monitor& monitor, std::string_view symbol);
+
+}  // namespace fx

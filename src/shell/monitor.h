@@ -1,0 +1,52 @@
+#pragma once
+// One running monitor: its variant, the window layer and clock it uses, and all of
+// its state. The program owns one; a test can build as many as it likes.
+
+#include <string>
+#include <string_view>
+
+#include "controller/controller_state.h"
+#include "controller/trade_state.h"
+#include "prices/price_data.h"
+#include "ranking/ranking_state.h"
+#include "shell/state.h"
+#include "shell/variants.h"
+#include "shell/window_layer.h"
+#include "text/clock.h"
+
+namespace fx {
+
+struct Monitor {
+    // executablePath gives programDirectory; workingFolder is where bare file names
+    // (history files, start-up real-time files, saved logs) are looked for: "" is the
+    // process's current folder, anything else must end with a path separator.
+    Monitor(const Variant& variant, WindowLayer& layer, const Clock& clock,
+            std::string_view executablePath, std::string workingFolder = "")
+        : variant(variant),
+          layer(layer),
+          clock(clock),
+          workingFolder(std::move(workingFolder)),
+          state(initialProgramState(variant, executablePath)) {}
+
+    Monitor(const Monitor&) = delete;
+    Monitor& operator=(const Monitor&) = delete;
+
+    std::string workingPath(std::string_view fileName) const {
+        return workingFolder + std::string(fileName);
+    }
+
+    const Variant& variant;
+    WindowLayer& layer;
+    const Clock& clock;
+    std::string workingFolder;
+
+    ProgramState state;
+    PriceData prices;
+    RankingState ranking;
+    ControllerState controller;
+    TradeState trade;
+    WindowId mainWindow = noWindow;
+    WindowId optionsWindow = noWindow;
+};
+
+}  // namespace fx

@@ -1,0 +1,17 @@
+#pragma once
+// Number texts: every number the program shows, logs or saves goes through
+// formatNumber, and every number it reads from a file goes through parseNumber.
+
+#include <string>
+#include <string_view>
+
+namespace fx {
+
+// A blank, then the number: " %d" for whole values, " %.2f" otherwise.
+std::string formatNumber(double value);
+
+// Leading blanks and tabs, an optional "-", digits, an optional "." with digits;
+// whatever follows is ignored. No digits at all gives 0.
+double parseNumber(std::string_view text);
+
+}  // namespace fx

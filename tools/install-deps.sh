@@ -1,0 +1,18 @@
+#!/bin/sh
+# Installs, with apt-get, whatever a fresh Debian machine lacks to build and test
+# fxmonitor. Does nothing when everything is there.
+set -e
+packages="cmake make g++ libgtest-dev libgmock-dev libbenchmark-dev
+  g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix binutils-mingw-w64
+  wine wine64 xvfb xauth x11-utils imagemagick"
+missing=""
+for p in $packages; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing="$missing $p"
+done
+[ -z "$missing" ] && exit 0
+echo "Installing:$missing"
+sudo=""
+[ "$(id -u)" -ne 0 ] && sudo=sudo
+export DEBIAN_FRONTEND=noninteractive
+$sudo apt-get update -qq
+$sudo apt-get install -y -qq --no-install-recommends $missing

@@ -1,0 +1,18 @@
+#!/bin/sh
+# Runs the win64 build's tests under wine64, on a virtual X display when there is none.
+here=$(cd "$(dirname "$0")/.." && pwd)
+if [ -z "$DISPLAY" ]; then
+  exec xvfb-run -a -s "-screen 0 1280x1024x24" "$0" "$@"
+fi
+export WINEPREFIX="$here/build/win64/wineprefix"
+export WINEDEBUG=-all
+export WINEDLLOVERRIDES="mscoree,mshtml="
+# The first start makes the Wine prefix (some seconds); do it once, before the tests.
+if [ ! -f "$WINEPREFIX/system.reg" ]; then
+  wineboot -i >/dev/null 2>&1
+  wineserver -w
+fi
+cd "$here" && ctest --preset win64 "$@"
+status=$?
+wineserver -k 2>/dev/null
+exit $status
