@@ -17,6 +17,11 @@
 
 namespace fx {
 
+struct HeadlessColumn {
+    std::string heading;
+    int width = 0;
+};
+
 struct HeadlessControl {
     ControlSpec spec;  // kind, place and style as created; spec.text is not kept
     std::string text;
@@ -27,8 +32,7 @@ struct HeadlessControl {
     std::optional<Colour> backgroundColour;
     std::vector<std::string> entries;        // drop-down list
     int selected = -1;
-    std::vector<ColumnSpec> columns;         // report list; headings point into the tables
-    std::vector<std::string> headings;
+    std::vector<HeadlessColumn> columns;     // report list
     std::deque<std::vector<std::string>> rows;  // row 0 is the top row
 };
 
@@ -164,7 +168,7 @@ private:
         std::function<void()> whileOpen;
     };
 
-    std::vector<HeadlessWindow> windows_;  // WindowId is index + 1
+    std::deque<HeadlessWindow> windows_;  // WindowId is index + 1; never moves
     std::deque<std::pair<WindowId, WindowEvent>> posted_;
     std::deque<ScriptedAnswer> answers_;
     std::deque<ScriptedFileChoice> fileChoices_;
