@@ -22,7 +22,8 @@ int completeHistoryRows(const std::array<HistoryTable, pairCount>& tables);
 // The first line of a file (empty for an empty file), or nothing when it cannot be opened.
 std::optional<std::string> readFirstLine(const std::string& path);
 
-// A real-time price is taken only when it lies strictly between 0 and 500.
+// A real-time price is taken only when it lies strictly between 0 and 500, both as
+// read and as stored in single precision.
 bool isAcceptedRealtimePrice(double value);
 
 // Start-up: the fourteen history files and the start-up real-time files, by bare

@@ -54,7 +54,8 @@ public:
     bool create(const std::string& path);
     // Buffered: the bytes reach the file in large writes, not one call per line.
     void write(std::string_view bytes);
-    // Writes what is buffered and closes; false if any write or the close failed.
+    // Writes what is buffered and closes; false if any write or the close failed, or
+    // when no file was open.
     bool close();
 
 private:

@@ -1,0 +1,71 @@
+#include <string_view>
+
+#include "prices/price_files.h"
+#include "shell/monitor.h"
+#include "text/numbers.h"
+#include "text/text_file.h"
+
+namespace fx {
+
+namespace {
+
+// Fixed positions of a history line: characters 1 to 10 are the date, character 11
+// is a separator of any kind, the price text starts at character 12.
+constexpr std::size_t dateLength = 10;
+constexpr std::size_t priceStart = 11;
+
+}  // namespace
+
+std::optional<int> readHistoryFile(const std::string& path, HistoryTable& table) {
+    InputTextFile file;
+    if (!file.open(path)) return std::nullopt;
+    int row = 0;
+    std::string line;
+    // Row 499 is never filled, so the tables always end with an empty row.
+    while (row < maxHistoryLines && readLine(file, line)) {
+        const std::string_view text(line);
+        table[row].date = std::string(text.substr(0, dateLength));
+        table[row].price = static_cast<float>(
+            parseNumber(text.size() > priceStart ? text.substr(priceStart) : std::string_view()));
+        ++row;
+    }
+    return row;
+}
+
+int completeHistoryRows(const std::array<HistoryTable, pairCount>& tables) {
+    int rows = 0;
+    while (rows < maxHistoryLines) {
+        for (const HistoryTable& table : tables) {
+            if (table[rows].price == 0.0f) return rows;
+        }
+        ++rows;
+    }
+    return rows;
+}
+
+void loadHistory(Monitor& monitor) {
+    for (int k = 0; k < pairCount; ++k) {
+        const std::string symbol = monitor.state.PairTable[k];
+        if (readHistoryFile(monitor.workingPath(symbol + ".csv"), monitor.prices.priceHistory[k])) {
+            continue;
+        }
+        monitor.layer.showMessage(monitor.mainWindow,
+                                  symbol + ".csv history file could not be opened.",
+                                  "File opening error", MessageIcon::Stop, MessageButtons::Ok);
+        // The other files are still read, so every missing one is reported before the
+        // program ends.
+        monitor.state.keepRunning = 0;
+    }
+
+    // The first current prices come from the real-time files in the working folder,
+    // unchecked; a missing file is left for the real-time reads to report.
+    for (int k = 0; k < pairCount; ++k) {
+        const auto firstLine =
+            readFirstLine(monitor.workingPath(monitor.state.PairTable[k] + "_RT.csv"));
+        if (firstLine) monitor.prices.currentPrice[k] = static_cast<float>(parseNumber(*firstLine));
+    }
+
+    monitor.prices.historyRowCount = completeHistoryRows(monitor.prices.priceHistory);
+}
+
+}  // namespace fx

@@ -1,0 +1,47 @@
+#include <array>
+
+#include "prices/price_files.h"
+#include "shell/monitor.h"
+#include "text/numbers.h"
+#include "text/text_file.h"
+
+namespace fx {
+
+std::optional<std::string> readFirstLine(const std::string& path) {
+    InputTextFile file;
+    if (!file.open(path)) return std::nullopt;
+    std::string line;
+    readLine(file, line);
+    return line;
+}
+
+// The bounds hold for the stored single-precision price too: 499.99999999 would
+// round to 500 and 1e-50 to 0, and neither may become a current price.
+bool isAcceptedRealtimePrice(double value) {
+    const float stored = static_cast<float>(value);
+    return value > 0.0 && value < 500.0 && stored > 0.0f && stored < 500.0f;
+}
+
+void loadRealtime(Monitor& monitor) {
+    // The paths are fixed when the pass starts: a message box below lets other events
+    // run, and whatever they change, this pass reads the files it set out to read.
+    std::array<std::string, pairCount> paths;
+    for (int k = 0; k < pairCount; ++k) {
+        paths[k] = monitor.state.programDirectory + monitor.state.PairTable[k] + "_RT.csv";
+    }
+
+    for (int k = 0; k < pairCount; ++k) {
+        const auto firstLine = monitor.realtimeFirstLine ? monitor.realtimeFirstLine(paths[k])
+                                                         : readFirstLine(paths[k]);
+        if (!firstLine) {
+            monitor.layer.showMessage(monitor.mainWindow, "Realtime file not found: " + paths[k],
+                                      "Not Found", MessageIcon::Information, MessageButtons::Ok);
+            continue;
+        }
+        const double price = parseNumber(*firstLine);
+        if (isAcceptedRealtimePrice(price))
+            monitor.prices.currentPrice[k] = static_cast<float>(price);
+    }
+}
+
+}  // namespace fx

@@ -1,0 +1,73 @@
+#include "text/numbers.h"
+
+#include <cstdint>
+#include <cstdio>
+
+namespace fx {
+
+namespace {
+
+// 2^63: every double of smaller magnitude truncates to a 64-bit integer without overflow.
+constexpr double int64Limit = 9223372036854775808.0;
+
+template <typename... Args>
+std::string printed(const char* format, Args... args) {
+    char small[64];
+    const int length = std::snprintf(small, sizeof small, format, args...);
+    if (length < 0) return " ";
+    if (static_cast<std::size_t>(length) < sizeof small) return std::string(small, length);
+    // Only huge values with decimals need more room.
+    std::string text(static_cast<std::size_t>(length) + 1, '\0');
+    std::snprintf(text.data(), text.size(), format, args...);
+    text.resize(static_cast<std::size_t>(length));
+    return text;
+}
+
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+
+}  // namespace
+
+std::string formatNumber(double value) {
+    // NaN and infinities fail the range test and go to the "%.2f" branch, so the
+    // truncation below is always defined.
+    if (value > -int64Limit && value < int64Limit) {
+        const std::int64_t whole = static_cast<std::int64_t>(value);
+        if (static_cast<double>(whole) == value) {
+            return printed(" %lld", static_cast<long long>(whole));
+        }
+    }
+    return printed(" %.2f", value);
+}
+
+double parseNumber(std::string_view text) {
+    std::size_t at = 0;
+    while (at < text.size() && (text[at] == ' ' || text[at] == '\t')) ++at;
+
+    bool negative = false;
+    if (at < text.size() && text[at] == '-') {
+        negative = true;
+        ++at;
+    }
+
+    double value = 0.0;
+    while (at < text.size() && isDigit(text[at])) {
+        value = value * 10.0 + (text[at] - '0');
+        ++at;
+    }
+
+    if (at < text.size() && text[at] == '.') {
+        ++at;
+        // The n-th decimal adds digit x (1 / 10^n); 10^n is exact in double precision
+        // up to n = 22, so the steps match the written rule digit for digit.
+        double power = 1.0;
+        while (at < text.size() && isDigit(text[at])) {
+            power *= 10.0;
+            value += (text[at] - '0') * (1.0 / power);
+            ++at;
+        }
+    }
+
+    return negative ? -value : value;
+}
+
+}  // namespace fx
