@@ -1,0 +1,210 @@
+#include "controller/main_window_events.h"
+
+#include <string>
+
+#include "controller/event_log.h"
+#include "controller/trade_simulator.h"
+#include "prices/price_files.h"
+#include "ranking/ranking.h"
+#include "shell/main_window.h"
+#include "shell/monitor.h"
+#include "text/clock.h"
+#include "text/numbers.h"
+
+namespace fx {
+
+namespace {
+
+using Action = void (*)(Monitor&);
+
+struct MenuCommand {
+    int menuId;
+    Action action;
+};
+
+// "Print Window", "IBFX Pairs", "Vantrel Original" and "Pair Alerts" are greyed and
+// have no entry: a command with their ids does nothing.
+constexpr MenuCommand menuCommands[] = {
+    {mainwin::saveLogItem, saveLog},
+    {mainwin::clearLogItem, clearLog},
+    {mainwin::quitItem, [](Monitor& m) { m.state.keepRunning = 0; }},
+    {mainwin::sixtyMinutesItem, [](Monitor& m) { selectLogInterval(m, 60); }},
+    {mainwin::thirtyMinutesItem, [](Monitor& m) { selectLogInterval(m, 30); }},
+    {mainwin::fifteenMinutesItem, [](Monitor& m) { selectLogInterval(m, 15); }},
+    {mainwin::tenMinutesItem, [](Monitor& m) { selectLogInterval(m, 10); }},
+    {mainwin::fiveMinutesItem, [](Monitor& m) { selectLogInterval(m, 5); }},
+    {mainwin::oneMinuteItem, [](Monitor& m) { selectLogInterval(m, 1); }},
+    // Shows the window as it was left; nothing in it is reset.
+    {mainwin::soundAlertsItem, [](Monitor& m) { m.layer.showWindow(m.optionsWindow, true); }},
+};
+
+constexpr int anyNotification = -1;
+
+struct ControlCommand {
+    int controlId;
+    int notifyCode;  // anyNotification: every notification of the control
+    Action action;
+};
+
+// The buttons act on any notification they send: their enabled states are what keeps
+// the simulator's steps in order.
+constexpr ControlCommand controlCommands[] = {
+    {mainwin::realTimeModeCheck, anyNotification, setRealTimeMode},
+    {mainwin::referenceDayCombo, selectionChangedCode, changeReferenceDay},
+    {mainwin::buyButton, anyNotification, [](Monitor& m) { openBasket(m, TradeDirection::Buy); }},
+    {mainwin::sellButton, anyNotification, [](Monitor& m) { openBasket(m, TradeDirection::Sell); }},
+    {mainwin::closeButton, anyNotification, closeBasket},
+    {mainwin::clearButton, anyNotification, clearBasket},
+};
+
+void onMenuCommand(Monitor& monitor, int menuId) {
+    for (const MenuCommand& command : menuCommands) {
+        if (command.menuId == menuId) {
+            command.action(monitor);
+            return;
+        }
+    }
+}
+
+void onControlNotify(Monitor& monitor, int controlId, int notifyCode) {
+    for (const ControlCommand& command : controlCommands) {
+        if (command.controlId != controlId) continue;
+        if (command.notifyCode == anyNotification || command.notifyCode == notifyCode)
+            command.action(monitor);
+        return;
+    }
+}
+
+// Marks the cycle as under way for as long as it runs, whichever way it ends.
+class CycleUnderWay {
+public:
+    explicit CycleUnderWay(ControllerState& controller) : controller_(controller) {
+        controller_.realTimeCycleUnderWay = true;
+    }
+    ~CycleUnderWay() { controller_.realTimeCycleUnderWay = false; }
+    CycleUnderWay(const CycleUnderWay&) = delete;
+    CycleUnderWay& operator=(const CycleUnderWay&) = delete;
+
+private:
+    ControllerState& controller_;
+};
+
+void writePeriodicEntry(Monitor& monitor) {
+    const RankingState& ranking = monitor.ranking;
+    logEvent(monitor, "RB = " + formatNumber(ranking.referenceBias) +
+                          "  BB = " + formatNumber(ranking.basketBias) +
+                          "  AB = " + formatNumber(ranking.anchorBias));
+    // The pips box still holds the value of the tick before: this tick revalues the
+    // basket only after the entry.
+    const int tradeState = monitor.trade.tradeState;
+    if (tradeState == buyTrade || tradeState == sellTrade) {
+        const std::string pips = monitor.layer.controlText(monitor.mainWindow, mainwin::pipsBox);
+        logEvent(monitor,
+                 (tradeState == buyTrade ? "Buy Profit: " : "Sell Profit: ") + pips + " pips.");
+    }
+}
+
+}  // namespace
+
+void onMainWindowEvent(Monitor& monitor, const WindowEvent& event) {
+    switch (event.kind) {
+        case EventKind::TimerTick:
+            if (event.timerId == mainwin::realTimeTimer) onRealTimeTick(monitor);
+            break;
+        case EventKind::CloseRequest:
+            monitor.state.keepRunning = 0;
+            break;
+        case EventKind::MenuCommand:
+            onMenuCommand(monitor, event.menuId);
+            break;
+        case EventKind::ControlNotify:
+            onControlNotify(monitor, event.controlId, event.notifyCode);
+            break;
+        case EventKind::Other:
+            break;
+    }
+}
+
+void onRealTimeTick(Monitor& monitor) {
+    // A tick that arrives while an earlier cycle waits on its "Not Found" box is
+    // skipped: a file that stays missing would otherwise stack one cycle per second.
+    if (monitor.controller.realTimeCycleUnderWay) return;
+    const CycleUnderWay underWay(monitor.controller);
+
+    loadRealtime(monitor);
+    rankPairs(monitor);
+
+    ControllerState& controller = monitor.controller;
+    ++controller.logTickCount;
+    if (controller.logTickCount >= monitor.state.logIntervalTicks) {
+        writePeriodicEntry(monitor);
+        controller.logTickCount = 0;
+    }
+
+    drawStatusPanel(monitor);
+
+    const int tradeState = monitor.trade.tradeState;
+    if (tradeState == buyTrade || tradeState == sellTrade) updateBasketPips(monitor);
+}
+
+void drawStatusPanel(Monitor& monitor) {
+    const RankingState& ranking = monitor.ranking;
+    WindowLayer& layer = monitor.layer;
+    const WindowId window = monitor.mainWindow;
+    // The trailing blanks wipe out the end of a longer text drawn there before.
+    layer.drawText(window, {25, 70}, "Ref. Bias: " + formatNumber(ranking.referenceBias) + "    ");
+    layer.drawText(window, {25, 85}, "Anchor Bias: " + formatNumber(ranking.anchorBias) + "      ");
+    layer.drawText(window, {25, 100},
+                   "Basket Bias: " + formatNumber(ranking.basketBias) + "      ");
+    layer.drawText(window, {25, 120}, "Time: " + timeText(monitor.clock.now()));
+    layer.drawText(window, {200, 70}, "Buy Power: " + formatNumber(ranking.buyPower) + "     ");
+    layer.drawText(window, {200, 85}, "Sell Power: " + formatNumber(ranking.sellPower) + "      ");
+}
+
+void selectLogInterval(Monitor& monitor, int minutes) {
+    for (std::size_t item = 0; item < mainwin::logTimerMinutes.size(); ++item) {
+        monitor.layer.setMenuItemChecked(monitor.mainWindow,
+                                         mainwin::sixtyMinutesItem + static_cast<int>(item),
+                                         mainwin::logTimerMinutes[item] == minutes);
+    }
+    // The tick count runs on: an interval shorter than the count writes at the next tick.
+    monitor.state.logIntervalTicks = minutes * 60;
+}
+
+void setRealTimeMode(Monitor& monitor) {
+    WindowLayer& layer = monitor.layer;
+    const WindowId window = monitor.mainWindow;
+    monitor.state.realTimeMode = layer.isChecked(window, mainwin::realTimeModeCheck) ? 1 : 0;
+    const bool on = monitor.state.realTimeMode == 1;
+    if (on) {
+        layer.startTimer(window, mainwin::realTimeTimer, mainwin::realTimeTimerPeriodMs);
+    } else {
+        layer.stopTimer(window, mainwin::realTimeTimer);
+    }
+    layer.setEnabled(window, mainwin::buyButton, on);
+    layer.setEnabled(window, mainwin::sellButton, on);
+}
+
+void changeReferenceDay(Monitor& monitor) {
+    const int position =
+        monitor.layer.selectedPosition(monitor.mainWindow, mainwin::referenceDayCombo);
+    // A notification without a selected entry names no history row.
+    if (position < 0 || position >= historyRows) return;
+    monitor.controller.referenceDayIndex = position;
+
+    RankingState& ranking = monitor.ranking;
+    ranking.topAnchorPair.clear();
+    ranking.bottomAnchorPair.clear();
+    ranking.topAnchorPips = 0;
+    ranking.bottomAnchorPips = 0;
+    if (monitor.variant.resetsBiasOnNewReferenceDay)
+        monitor.state.previousReferenceBias = noReferenceBias;
+
+    rankPairs(monitor);
+
+    monitor.layer.setEnabled(monitor.mainWindow, mainwin::realTimeModeCheck, true);
+    // Pair 7's dates are the ones the list shows.
+    logEvent(monitor, "New Reference date: " + monitor.prices.priceHistory[7][position].date);
+}
+
+}  // namespace fx

@@ -1,0 +1,137 @@
+#include "ranking/alerts.h"
+
+#include <optional>
+#include <string>
+
+#include "controller/event_log.h"
+#include "ranking/options_window.h"
+#include "shell/main_window.h"
+#include "shell/monitor.h"
+#include "text/numbers.h"
+
+namespace fx {
+
+namespace {
+
+bool switchedOn(Monitor& monitor, int checkBoxId) {
+    return monitor.layer.isChecked(monitor.optionsWindow, checkBoxId);
+}
+
+std::string slotSymbol(Monitor& monitor, int slotIndex) {
+    return monitor.layer.controlText(monitor.mainWindow, mainwin::slotPairBox(slotIndex));
+}
+
+// Both ends are tested on every call, whichever anchor caused it.
+void checkAnchorDisplaced(Monitor& monitor) {
+    if (!switchedOn(monitor, optwin::anchorAlertCheck)) return;
+    const RankingState& ranking = monitor.ranking;
+    const std::string newTop = slotSymbol(monitor, 0);
+    const std::string newBottom = slotSymbol(monitor, pairCount - 1);
+    if (newTop != ranking.topAnchorPair &&
+        isBuyGroupPair(monitor, newTop) != isBuyGroupPair(monitor, ranking.topAnchorPair)) {
+        logEvent(monitor, "New opposing top anchor: " + newTop);
+        playAlertSound(monitor, optwin::anchorSoundBox);
+    }
+    if (newBottom != ranking.bottomAnchorPair &&
+        isBuyGroupPair(monitor, newBottom) != isBuyGroupPair(monitor, ranking.bottomAnchorPair)) {
+        logEvent(monitor, "New opposing bottom anchor: " + newBottom);
+        playAlertSound(monitor, optwin::anchorSoundBox);
+    }
+}
+
+// Zero on either side is no flip.
+void checkReferenceBiasFlip(Monitor& monitor) {
+    if (!switchedOn(monitor, optwin::biasAlertCheck)) return;
+    const int previous = monitor.state.previousReferenceBias;
+    const int current = monitor.ranking.referenceBias;
+    if (previous > 0 && current < 0) {
+        logEvent(monitor, "Reference Bias Flipped Negative!");
+        playAlertSound(monitor, optwin::biasSoundBox);
+    }
+    if (previous < 0 && current > 0) {
+        logEvent(monitor, "Reference Bias Flipped Positive!");
+        playAlertSound(monitor, optwin::biasSoundBox);
+    }
+}
+
+// How many of slots 1 to 7 show a buy-group pair: 7 or 0 means perfectly grouped.
+int buyGroupPairsOnTop(Monitor& monitor) {
+    int count = 0;
+    for (int s = 0; s < buyGroupSize; ++s) {
+        const std::string symbol = slotSymbol(monitor, s);
+        for (int g = 0; g < buyGroupSize; ++g)
+            if (symbol == monitor.state.PairGroups[g]) ++count;
+    }
+    return count;
+}
+
+// With the latch (v17b, v17c) the alert fires once per grouping; without it (v17)
+// at every ranking while the grouping lasts.
+void checkPairsGrouped(Monitor& monitor) {
+    if (!switchedOn(monitor, optwin::groupAlertCheck)) return;
+    const int count = buyGroupPairsOnTop(monitor);
+    const bool grouped = count == buyGroupSize || count == 0;
+    std::optional<int>& latch = monitor.state.groupedAlertLatch;
+    if (!latch) {
+        if (grouped) {
+            logEvent(monitor, "Pairs are perfectly grouped.");
+            playAlertSound(monitor, optwin::groupSoundBox);
+        }
+        return;
+    }
+    if (*latch == 0 && grouped) {
+        logEvent(monitor, "Pairs are perfectly grouped.");
+        *latch = 1;
+        playAlertSound(monitor, optwin::groupSoundBox);
+    } else if (*latch == 1 && !grouped) {
+        *latch = 0;
+    }
+}
+
+// Fires once, then switches itself off until the user checks the box again.
+void checkPairInSlot(Monitor& monitor) {
+    if (!switchedOn(monitor, optwin::slotAlertCheck)) return;
+    WindowLayer& layer = monitor.layer;
+    const int pair = layer.selectedPosition(monitor.optionsWindow, optwin::slotAlertPairCombo);
+    const int slotIndex = layer.selectedPosition(monitor.optionsWindow, optwin::slotAlertSlotCombo);
+    if (pair < 0 || pair >= pairCount || slotIndex < 0 || slotIndex >= pairCount) return;
+    const std::string& symbol = monitor.state.PairTable[pair];
+    if (slotSymbol(monitor, slotIndex) != symbol) return;
+    logEvent(monitor, "Pair: " + symbol + " is in slot: " + formatNumber(slotIndex + 1));
+    playAlertSound(monitor, optwin::slotSoundBox);
+    layer.setChecked(monitor.optionsWindow, optwin::slotAlertCheck, false);
+}
+
+}  // namespace
+
+void checkAlerts(Monitor& monitor, int alertKind) {
+    switch (alertKind) {
+        case anchorDisplaced:
+            checkAnchorDisplaced(monitor);
+            break;
+        case referenceBiasFlip:
+            checkReferenceBiasFlip(monitor);
+            break;
+        case pairsGrouped:
+            checkPairsGrouped(monitor);
+            break;
+        case pairInSlot:
+            checkPairInSlot(monitor);
+            break;
+        default:
+            break;
+    }
+}
+
+void playAlertSound(Monitor& monitor, int soundBoxId) {
+    const std::string fileName = monitor.layer.controlText(monitor.optionsWindow, soundBoxId);
+    if (!fileName.empty()) monitor.layer.playSound(fileName);
+}
+
+bool isBuyGroupPair(const Monitor& monitor, std::string_view symbol) {
+    for (int g = 0; g < buyGroupSize; ++g)
+        if (symbol == monitor.state.PairTable[pairGroupOrder[g]]) return true;
+    return false;
+}
+
+}  // namespace fx
