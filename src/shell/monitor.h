@@ -2,6 +2,8 @@
 // One running monitor: its variant, the window layer and clock it uses, and all of
 // its state. The program owns one; a test can build as many as it likes.
 
+#include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -47,6 +49,9 @@ struct Monitor {
     TradeState trade;
     WindowId mainWindow = noWindow;
     WindowId optionsWindow = noWindow;
+    // The first line of a real-time file: nothing here reads the real files; the replay
+    // supplies the recorded lines (nothing returned: the file is missing).
+    std::function<std::optional<std::string>(const std::string& path)> realtimeFirstLine;
 };
 
 }  // namespace fx
