@@ -2,7 +2,7 @@
 # Installs, with apt-get, whatever a fresh Debian machine lacks to build and test
 # fxmonitor. Does nothing when everything is there.
 set -e
-packages="cmake make g++ libgtest-dev libgmock-dev libbenchmark-dev
+packages="cmake make g++ libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev
   g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix binutils-mingw-w64
   wine wine64 xvfb xauth x11-utils imagemagick"
 missing=""

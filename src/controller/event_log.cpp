@@ -1,7 +1,8 @@
 #include "controller/event_log.h"
 
+#include <span>
 #include <string>
-#include <vector>
+#include <string_view>
 
 #include "shell/main_window.h"
 #include "shell/monitor.h"
@@ -12,6 +13,8 @@ namespace fx {
 
 namespace {
 
+constexpr int logColumns = 3;  // date, time, description
+
 // "MM-DD-YYYY_HHMM.txt"; the hour and the minute come from the same reading as the
 // date, so a save at a full hour cannot be named after the hour before.
 std::string saveFileName(const LocalTime& time) {
@@ -19,28 +22,21 @@ std::string saveFileName(const LocalTime& time) {
     return dateText(time) + "_" + clockTime.substr(0, 2) + clockTime.substr(3, 2) + ".txt";
 }
 
-// The lines of the file, newest row first. Taken before the file is created, so rows
-// logged while a message box of the save is open are not in it.
-std::vector<std::string> logLines(Monitor& monitor) {
-    WindowLayer& layer = monitor.layer;
-    const WindowId window = monitor.mainWindow;
-    const int rows = layer.rowCount(window, mainwin::eventLogList);
-    std::vector<std::string> lines;
-    lines.reserve(rows > 0 ? static_cast<std::size_t>(rows) : 0);
-    for (int row = 0; row < rows; ++row) {
-        lines.push_back(layer.cellText(window, mainwin::eventLogList, row, 0) + "," +
-                        layer.cellText(window, mainwin::eventLogList, row, 1) + "," +
-                        layer.cellText(window, mainwin::eventLogList, row, 2));
-    }
-    return lines;
-}
-
-// Every line, then the close; false when any of it failed (disk full, device gone),
-// so a short file is never reported as complete.
-bool writeLogFile(const std::string& path, const std::vector<std::string>& lines) {
+// Every row, newest first, as one line each; then the close. False when any of it
+// failed (disk full, device gone), so a short file is never reported as complete.
+// The rows are read as they are written: no event can arrive between the file's
+// creation and its close, so this is the log as it stood when the save began.
+bool writeLogFile(Monitor& monitor, const std::string& path) {
     OutputTextFile file;
     if (!file.create(path)) return false;
-    for (const std::string& line : lines) writeLine(file, line);
+    monitor.layer.forEachRow(monitor.mainWindow, mainwin::eventLogList, logColumns,
+                             [&file](std::span<const std::string_view> cells) {
+                                 file.write(cells[0]);
+                                 file.write(",");
+                                 file.write(cells[1]);
+                                 file.write(",");
+                                 writeLine(file, cells[2]);
+                             });
     return file.close();
 }
 
@@ -58,9 +54,8 @@ void logEvent(Monitor& monitor, std::string_view description) {
 }
 
 void saveLog(Monitor& monitor) {
-    const std::vector<std::string> lines = logLines(monitor);
     const std::string path = monitor.workingPath(saveFileName(monitor.clock.now()));
-    if (writeLogFile(path, lines)) {
+    if (writeLogFile(monitor, path)) {
         monitor.layer.showMessage(monitor.mainWindow, "Log file creation complete.", "Complete",
                                   MessageIcon::Information, MessageButtons::Ok);
     } else {

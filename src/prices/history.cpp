@@ -16,6 +16,15 @@ constexpr std::size_t priceStart = 11;
 
 }  // namespace
 
+std::string_view historyPriceText(std::string_view line) {
+    return line.size() > priceStart ? line.substr(priceStart) : std::string_view();
+}
+
+HistoryRow historyRowOf(std::string_view line) {
+    return HistoryRow{std::string(line.substr(0, dateLength)),
+                      static_cast<float>(parseNumber(historyPriceText(line)))};
+}
+
 std::optional<int> readHistoryFile(const std::string& path, HistoryTable& table) {
     InputTextFile file;
     if (!file.open(path)) return std::nullopt;
@@ -23,10 +32,7 @@ std::optional<int> readHistoryFile(const std::string& path, HistoryTable& table)
     std::string line;
     // Row 499 is never filled, so the tables always end with an empty row.
     while (row < maxHistoryLines && readLine(file, line)) {
-        const std::string_view text(line);
-        table[row].date = std::string(text.substr(0, dateLength));
-        table[row].price = static_cast<float>(
-            parseNumber(text.size() > priceStart ? text.substr(priceStart) : std::string_view()));
+        table[row] = historyRowOf(line);
         ++row;
     }
     return row;

@@ -4,12 +4,19 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "prices/price_data.h"
 
 namespace fx {
 
 struct Monitor;
+
+// One line of a history file: the date is characters 1 to 10 (fewer for a shorter line),
+// character 11 is skipped whatever it is, and the price is parseNumber of the price text,
+// characters 12 on (empty for a line of 11 characters or fewer).
+HistoryRow historyRowOf(std::string_view line);
+std::string_view historyPriceText(std::string_view line);
 
 // Fills rows 0 to 498 from the file's lines (date: characters 1 to 10; price:
 // parseNumber of characters 12 on). Returns the number of rows stored, or nothing

@@ -103,6 +103,12 @@ public:
     virtual std::string cellText(WindowId window, int id, int row, int column) = 0;
     virtual int rowCount(WindowId window, int id) = 0;
     virtual void deleteAllRows(WindowId window, int id) = 0;
+    // Hands the first `columns` cells of every row to `visit`, top row first; the texts
+    // stay valid only during the call. The default reads them cell by cell; a layer
+    // that keeps its rows in memory hands them out without copying ("Save Log" of a
+    // long log).
+    using RowVisitor = std::function<void(std::span<const std::string_view> cells)>;
+    virtual void forEachRow(WindowId window, int id, int columns, const RowVisitor& visit);
 
     // --- services ---
     // Modal; owner may be noWindow. Events keep being delivered while it is open.

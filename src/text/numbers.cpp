@@ -1,5 +1,6 @@
 #include "text/numbers.h"
 
+#include <array>
 #include <cstdint>
 #include <cstdio>
 
@@ -24,6 +25,17 @@ std::string printed(const char* format, Args... args) {
 }
 
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
+
+// 1 / 10^n for n = 1 to 22, each the correctly rounded quotient, as the division gives it.
+constexpr std::array<double, 23> inverseTens = [] {
+    std::array<double, 23> table{};
+    double power = 1.0;
+    for (std::size_t n = 1; n < table.size(); ++n) {
+        power *= 10.0;
+        table[n] = 1.0 / power;
+    }
+    return table;
+}();
 
 }  // namespace
 
@@ -58,11 +70,14 @@ double parseNumber(std::string_view text) {
     if (at < text.size() && text[at] == '.') {
         ++at;
         // The n-th decimal adds digit x (1 / 10^n); 10^n is exact in double precision
-        // up to n = 22, so the steps match the written rule digit for digit.
+        // up to n = 22, so the steps match the written rule digit for digit. Up to there
+        // the quotients come from a table, the same values without a division each.
         double power = 1.0;
+        std::size_t n = 0;
         while (at < text.size() && isDigit(text[at])) {
             power *= 10.0;
-            value += (text[at] - '0') * (1.0 / power);
+            ++n;
+            value += (text[at] - '0') * (n < inverseTens.size() ? inverseTens[n] : 1.0 / power);
             ++at;
         }
     }

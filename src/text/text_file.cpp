@@ -1,11 +1,10 @@
 #include "text/text_file.h"
 
-namespace fx {
+#include <algorithm>
+#include <cstdint>
+#include <cstring>
 
-namespace {
-// Bytes collected before they are handed to the file in one write.
-constexpr std::size_t writeChunk = 64 * 1024;
-}  // namespace
+namespace fx {
 
 bool InputTextFile::open(const std::string& path) {
     close();
@@ -36,17 +35,45 @@ int InputTextFile::peekByte() {
     return static_cast<unsigned char>(buffer_[position_]);
 }
 
+namespace {
+
+// The first CR or LF in [from, end), or end. Eight bytes are tested at a time: a word
+// holds a CR or an LF exactly when its bytes XOR CR, or XOR LF, hold a zero byte.
+const char* lineEnd(const char* from, const char* end) {
+    constexpr std::uint64_t ones = 0x0101010101010101u;
+    constexpr std::uint64_t highs = 0x8080808080808080u;
+    while (end - from >= 8) {
+        std::uint64_t word;
+        std::memcpy(&word, from, sizeof word);
+        const std::uint64_t cr = word ^ (ones * '\r');
+        const std::uint64_t lf = word ^ (ones * '\n');
+        if ((((cr - ones) & ~cr) | ((lf - ones) & ~lf)) & highs) break;
+        from += 8;
+    }
+    while (from != end && *from != '\r' && *from != '\n') ++from;
+    return from;
+}
+
+}  // namespace
+
 bool readLine(InputTextFile& file, std::string& line) {
     line.clear();
-    int byte = file.nextByte();
-    if (byte < 0) return false;
-    // Bytes past the kept characters are read and dropped, so a line of any length
-    // costs no more memory than a short one.
-    while (byte >= 0 && byte != '\r' && byte != '\n') {
-        if (line.size() < maxLineLength) line.push_back(static_cast<char>(byte));
-        byte = file.nextByte();
+    if (file.position_ == file.end_ && !file.refill()) return false;
+    while (true) {
+        const char* const start = file.buffer_.data() + file.position_;
+        const char* const end = file.buffer_.data() + file.end_;
+        const char* const stop = lineEnd(start, end);
+        // Bytes past the kept characters are read and dropped, so a line of any length
+        // costs no more memory than a short one.
+        const std::size_t length = static_cast<std::size_t>(stop - start);
+        line.append(start, std::min(length, maxLineLength - line.size()));
+        file.position_ += length;
+        if (stop != end) break;
+        // A last line without a terminator is still a line.
+        if (!file.refill()) return true;
     }
-    if (byte == '\r' && file.peekByte() == '\n') file.nextByte();
+    const int terminator = file.nextByte();
+    if (terminator == '\r' && file.peekByte() == '\n') file.nextByte();
     return true;
 }
 
@@ -60,7 +87,7 @@ bool OutputTextFile::create(const std::string& path) {
     return handle_ != platform::invalidFile;
 }
 
-void OutputTextFile::write(std::string_view bytes) {
+void OutputTextFile::writeThrough(std::string_view bytes) {
     // After a failure the rest is dropped: the file is lost anyway and close() says so.
     if (handle_ == platform::invalidFile || failed_) {
         failed_ = true;
@@ -71,6 +98,9 @@ void OutputTextFile::write(std::string_view bytes) {
         if (!platform::writeAll(handle_, bytes.data(), bytes.size())) failed_ = true;
         return;
     }
+    // A file that outgrows the small buffer gets the whole chunk at once, rather than a
+    // series of ever larger copies; a price file never needs it.
+    pending_.reserve(writeChunk);
     pending_.append(bytes);
 }
 

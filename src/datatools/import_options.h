@@ -1,0 +1,33 @@
+#pragma once
+// fxmonitor-import's command line.
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "datatools/dates.h"
+#include "prices/price_data.h"
+
+namespace fx::datatools {
+
+struct ImportOptions {
+    std::vector<std::string> files;
+    std::string outFolder;
+    std::optional<std::string> symbol;  // only with one file
+    int days = maxHistoryLines;
+    bool newestFirst = false;
+    bool align = false;
+    std::optional<DateFormat> dateFormat;  // worked out per file when nothing
+};
+
+struct ParsedImportOptions {
+    ImportOptions options;
+    bool helpRequested = false;
+    std::string error;  // a mistake in the command line, when not empty
+};
+
+ParsedImportOptions parseImportOptions(std::vector<std::string> arguments);
+
+extern const char* const importUsage;
+
+}  // namespace fx::datatools

@@ -1,0 +1,190 @@
+#include "replay/command_line.h"
+
+namespace fx {
+
+namespace {
+
+constexpr std::string_view usage =
+    R"(Usage: fxmonitor-replay [--variant 17|17b|17c] [--data DIR]
+                        [--reference-day N|MM-DD-YYYY]
+                        [--alert anchor] [--alert bias] [--alert grouped]
+                        [--alert slot=SYMBOL:SLOT] [--slots FILE] TICKS_FILE
+
+Runs the monitor's own engine (ranking, alerts, trade simulator, event log) over
+a recorded session and prints the event log, oldest row first, one row a line:
+MM-DD-YYYY,HH:MM:SS,description
+
+  --variant V         build variant whose pair table and behaviour apply (17b)
+  --data DIR          folder of the 14 history files SYMBOL.csv and the start-up
+                      real-time files SYMBOL_RT.csv (the current folder)
+  --reference-day D   choose the reference day before the first tick: a list
+                      position (0 is the first) or a date MM-DD-YYYY
+  --alert RULE        switch an alert on from the start, with no sound:
+                      anchor, bias, grouped, or slot=SYMBOL:SLOT (slot 1-14)
+  --slots FILE        also write one CSV row per ranking run to FILE
+  --help              print this text
+
+Options may be written --opt value or --opt=value; a repeated option's last
+value wins, except --alert, which adds up.
+
+TICKS_FILE (lines end with CR LF, LF or CR; empty lines and # lines are ignored):
+  time,GBPUSD,EURGBP,...           header: "time" and the variant's 14 symbols
+  MM-DD-YYYY HH:MM:SS,p1,...,p14   one real-time tick; each field is the first
+                                   line of that pair's real-time file, an empty
+                                   field a missing file
+  !reference N|MM-DD-YYYY   !buy   !sell   !close   !clear   !interval M
+  !alert anchor|bias|grouped on|off   !alert slot SYMBOL SLOT   !alert slot off
+Actions act at the time of the latest price line (before the first one, at the
+time of the first). An action whose control is disabled at that moment is
+refused with a message, and the replay goes on.
+
+Real-time mode is switched on as the first price line is read, and stays on.
+With no reference day chosen by then, the monitor still has its "Real-Time
+Mode" box disabled; the replay switches it on all the same, and the ranking
+then measures against reference row 0 until a reference day is chosen.
+
+Exit status: 0 done; 1 a history file is missing; 2 a usage error or a
+malformed ticks file. On an error nothing is written to stdout and no --slots
+file is made.
+
+Example:
+  fxmonitor-replay --data sample --reference-day 0 --alert anchor \
+      --alert slot=EURUSD:1 --slots slots.csv sample/ticks.csv
+)";
+
+constexpr std::string_view valueOptions[] = {"--variant", "--data", "--reference-day", "--alert",
+                                             "--slots"};
+
+bool takesValue(std::string_view name) {
+    for (std::string_view option : valueOptions)
+        if (option == name) return true;
+    return false;
+}
+
+struct Parser {
+    ReplayOptions options;
+    std::vector<std::string> alertTexts;
+    std::string error;
+    bool ticksFileSeen = false;
+
+    bool fail(std::string what) {
+        error = std::move(what);
+        return false;
+    }
+
+    bool setOption(std::string_view name, std::string_view value) {
+        if (name == "--variant") {
+            options.variant = variantByName(value);
+            if (!options.variant)
+                return fail("--variant must be 17, 17b or 17c, not " + quotedForMessage(value));
+            return true;
+        }
+        if (name == "--data") {
+            options.dataFolder = std::string(value);
+            if (!value.empty() && value.back() != '/' && value.back() != '\\')
+                options.dataFolder += '/';
+            return true;
+        }
+        if (name == "--reference-day") {
+            options.referenceDay = parseReferenceChoice(value);
+            if (!options.referenceDay)
+                return fail(
+                    "--reference-day needs a list position (0, 1, ...) or a date "
+                    "MM-DD-YYYY, not " +
+                    quotedForMessage(value));
+            return true;
+        }
+        if (name == "--alert") {
+            alertTexts.emplace_back(value);
+            return true;
+        }
+        if (name == "--slots") {
+            if (value.empty()) return fail("--slots needs a file name");
+            options.slotsFile = std::string(value);
+            return true;
+        }
+        return fail("unknown option " + quotedForMessage(name));
+    }
+
+    // The pair of slot=SYMBOL:SLOT belongs to the variant, which a later --variant may
+    // still change; so the alerts are read once the whole line is known.
+    bool readAlert(std::string_view text) {
+        AlertSetting setting;
+        if (text == "anchor") {
+            setting.rule = AlertRule::Anchor;
+        } else if (text == "bias") {
+            setting.rule = AlertRule::Bias;
+        } else if (text == "grouped") {
+            setting.rule = AlertRule::Grouped;
+        } else if (text.starts_with("slot=") && text.find(':') != std::string_view::npos) {
+            const std::string_view target = text.substr(5);
+            const std::size_t colon = target.find(':');
+            setting.rule = AlertRule::Slot;
+            setting.pair = pairIndexOf(*options.variant, target.substr(0, colon));
+            if (setting.pair < 0)
+                return fail("--alert slot=: " + quotedForMessage(target.substr(0, colon)) +
+                            " is not a pair of variant " + std::string(options.variant->name));
+            const auto slot = parseCount(target.substr(colon + 1));
+            if (!slot || *slot < 1 || *slot > pairCount)
+                return fail("--alert slot=: the slot must be 1 to 14, not " +
+                            quotedForMessage(target.substr(colon + 1)));
+            setting.slot = *slot;
+        } else {
+            return fail("--alert must be anchor, bias, grouped or slot=SYMBOL:SLOT, not " +
+                        quotedForMessage(text));
+        }
+        options.alerts.push_back(setting);
+        return true;
+    }
+
+    bool parse(std::span<const std::string_view> arguments) {
+        options.variant = &variant(VariantId::V17b);
+        bool optionsEnded = false;
+        for (std::size_t i = 0; i < arguments.size(); ++i) {
+            const std::string_view argument = arguments[i];
+            if (!optionsEnded && argument == "--") {
+                optionsEnded = true;
+                continue;
+            }
+            if (!optionsEnded && (argument == "--help" || argument == "-h")) {
+                options.help = true;
+                continue;
+            }
+            if (!optionsEnded && argument.size() > 1 && argument.front() == '-') {
+                const std::size_t equals = argument.find('=');
+                if (equals != std::string_view::npos) {
+                    if (!setOption(argument.substr(0, equals), argument.substr(equals + 1)))
+                        return false;
+                    continue;
+                }
+                if (!takesValue(argument))
+                    return fail("unknown option " + quotedForMessage(argument));
+                if (i + 1 >= arguments.size())
+                    return fail(std::string(argument) + " needs a value");
+                if (!setOption(argument, arguments[++i])) return false;
+                continue;
+            }
+            if (ticksFileSeen)
+                return fail("only one ticks file may be given; " + quotedForMessage(argument) +
+                            " is a second one");
+            options.ticksFile = std::string(argument);
+            ticksFileSeen = true;
+        }
+        for (const std::string& text : alertTexts)
+            if (!readAlert(text)) return false;
+        if (!options.help && !ticksFileSeen) return fail("no ticks file given");
+        return true;
+    }
+};
+
+}  // namespace
+
+CommandLine parseCommandLine(std::span<const std::string_view> arguments) {
+    Parser parser;
+    if (!parser.parse(arguments)) return {std::nullopt, parser.error};
+    return {std::move(parser.options), ""};
+}
+
+std::string_view usageText() { return usage; }
+
+}  // namespace fx
