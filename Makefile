@@ -40,10 +40,10 @@ screenshot: build-win64
 clean:
 	rm -rf build out
 
-# Reliability: the native tests under AddressSanitizer and UndefinedBehaviorSanitizer,
-# every fuzz target for FUZZ_SECONDS (clang and libFuzzer), the headless soak of a
-# million ticks.
-.PHONY: test-asan fuzz soak
+# Reliability and speed: the native tests under AddressSanitizer and
+# UndefinedBehaviorSanitizer, every fuzz target for FUZZ_SECONDS (clang and libFuzzer),
+# the headless soak of a million ticks, the monitor's benchmarks against their baselines.
+.PHONY: test-asan fuzz soak bench
 FUZZ_SECONDS ?= 60
 
 test-asan: deps
@@ -58,3 +58,6 @@ fuzz: deps
 
 soak: build-linux
 	build/linux/bin/fxsoak 1000000
+
+bench: build-linux
+	build/linux/bin/monitor_bench

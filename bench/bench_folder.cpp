@@ -36,7 +36,8 @@ void write(const std::string& path, const std::string& bytes) {
 }  // namespace
 
 BenchFolder::BenchFolder() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "fxmonitor-bench-XXXXXX").string();
+    std::string pattern =
+        (std::filesystem::temp_directory_path() / "fxmonitor-bench-XXXXXX").string();
     if (!mkdtemp(pattern.data())) throw std::runtime_error("no temporary folder");
     path_ = pattern + "/";
     std::mt19937 random(20090309);

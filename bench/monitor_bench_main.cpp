@@ -39,8 +39,8 @@ public:
             const bool median = run.run_type == Run::RT_Aggregate && run.aggregate_name == "median";
             if (run.run_type != Run::RT_Iteration && !median) continue;
             // The time comes in the run's own unit, of which a second holds the multiplier.
-            timesNs_[run.run_name.function_name] = run.GetAdjustedRealTime() * 1e9 /
-                                             benchmark::GetTimeUnitMultiplier(run.time_unit);
+            timesNs_[run.run_name.function_name] =
+                run.GetAdjustedRealTime() * 1e9 / benchmark::GetTimeUnitMultiplier(run.time_unit);
         }
     }
 

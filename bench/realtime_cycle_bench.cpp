@@ -14,7 +14,8 @@ void RealtimeFilesBaseline(benchmark::State& state) {
     const fxbench::BenchFolder& folder = fxbench::benchFolder();
     for (auto _ : state) {
         std::size_t bytes = 0;
-        for (int k = 0; k < fx::pairCount; ++k) bytes += fxbench::readWholeFile(folder.realtimePath(k));
+        for (int k = 0; k < fx::pairCount; ++k)
+            bytes += fxbench::readWholeFile(folder.realtimePath(k));
         benchmark::DoNotOptimize(bytes);
     }
 }

@@ -24,7 +24,7 @@ struct FullLog {
         fx::Monitor& monitor = bench.monitor();
         for (int row = 0; rows() < logRows; ++row) {
             bench.clock.advanceSeconds(1);
-            fx::logEvent(monitor, row % 3 == 0 ? "RB =  12  BB =  -3  AB =  7"
+            fx::logEvent(monitor, row % 3 == 0   ? "RB =  12  BB =  -3  AB =  7"
                                   : row % 3 == 1 ? "New +anchor: GBPJPY"
                                                  : "Pair: EURUSD is in slot:  1");
         }
@@ -51,7 +51,8 @@ void SaveLogBytesBaseline(benchmark::State& state) {
     // The bytes of a save, made by one save before the timing.
     fx::saveLog(log.bench.monitor());
     std::ifstream saved(folder + savedFileName(log.bench.clock.now()), std::ios::binary);
-    const std::string bytes{std::istreambuf_iterator<char>(saved), std::istreambuf_iterator<char>()};
+    const std::string bytes{std::istreambuf_iterator<char>(saved),
+                            std::istreambuf_iterator<char>()};
     if (bytes.empty()) state.SkipWithError("the save wrote nothing");
     const std::string path = folder + "baseline-log.txt";
     for (auto _ : state) {
@@ -70,8 +71,7 @@ void SaveLog(benchmark::State& state) {
         fx::saveLog(monitor);
         log.bench.layer.forgetRecords();
     }
-    if (log.rows() != logRows)
-        state.SkipWithError("the log does not hold its rows");
+    if (log.rows() != logRows) state.SkipWithError("the log does not hold its rows");
 }
 
 BENCHMARK(SaveLogBytesBaseline)->Unit(benchmark::kMillisecond)->UseRealTime();

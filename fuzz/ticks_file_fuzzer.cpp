@@ -92,7 +92,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
 
     const fx::TicksCheck whole = fx::checkTicksFile(scratch.path(), variant);
-    fxfuzz::check(whole.ok == (ended && priceLines > 0), "checkTicksFile disagrees with the reader");
+    fxfuzz::check(whole.ok == (ended && priceLines > 0),
+                  "checkTicksFile disagrees with the reader");
     if (whole.ok) fxfuzz::check(whole.priceLines == priceLines, "checkTicksFile counts otherwise");
     return 0;
 }

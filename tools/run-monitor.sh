@@ -18,15 +18,17 @@ for file in "$here"/sample/*.csv; do
 done
 cp "$here/build/win64/bin/fxmonitor-17b.exe" "$run/"
 
-export WINEPREFIX="$here/build/win64/wineprefix"
-export WINEDEBUG=-all
-export WINEDLLOVERRIDES="mscoree,mshtml="
+build="$here/build/win64"
 
 "$here/build/linux/bin/fxfeed" --variant 17b "$run" >/dev/null &
 feed=$!
 trap 'kill $feed 2>/dev/null; wait $feed 2>/dev/null || true' EXIT INT TERM
 
 if [ -n "$DISPLAY" ]; then
+  . "$here/tools/wine-prefix.sh"
+  # The tests leave the prefix's windows unmanaged; here the desktop's window manager
+  # should frame the monitor.
+  wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d Y /f >/dev/null 2>&1
   echo "fxmonitor-17b is running on the sample data in $run; close it to stop."
   (cd "$run" && wine ./fxmonitor-17b.exe)
   exit 0
@@ -35,14 +37,11 @@ fi
 echo "No display: a ${seconds}-second scripted session on a virtual display."
 picture=$(mktemp -d)
 rm -f "$out/monitor.png" "$out"/*_*.txt
+export build
 xvfb-run -a -s "-screen 0 1024x768x24" sh -c '
-  [ -f "$WINEPREFIX/system.reg" ] || { wineboot -i >/dev/null 2>&1; wineserver -w; }
-  fonts="$WINEPREFIX/drive_c/windows/Fonts"
-  if [ -f /usr/share/wine/fonts/marlett.ttf ] && [ ! -f "$fonts/marlett.ttf" ]; then
-    mkdir -p "$fonts" && cp /usr/share/wine/fonts/marlett.ttf "$fonts/"
-  fi
+  . "$5/tools/wine-prefix.sh"
   wine explorer /desktop=fxmonitor,800x600 "$1" --live "Z:$2" "Z:$3/monitor.bmp" "$4"
-  wineserver -w' sh "$here/build/win64/bin/fxmonitor-screenshot.exe" "$run" "$picture" "$seconds"
+  wineserver -w' sh "$build/bin/fxmonitor-screenshot.exe" "$run" "$picture" "$seconds" "$here"
 convert "$picture/monitor.bmp" "$out/monitor.png"
 rm -rf "$picture"
 cp "$run"/*_*.txt "$out/" 2>/dev/null || true

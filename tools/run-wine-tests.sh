@@ -4,14 +4,8 @@ here=$(cd "$(dirname "$0")/.." && pwd)
 if [ -z "$DISPLAY" ]; then
   exec xvfb-run -a -s "-screen 0 1280x1024x24" "$0" "$@"
 fi
-export WINEPREFIX="$here/build/win64/wineprefix"
-export WINEDEBUG=-all
-export WINEDLLOVERRIDES="mscoree,mshtml="
-# The first start makes the Wine prefix (some seconds); do it once, before the tests.
-if [ ! -f "$WINEPREFIX/system.reg" ]; then
-  wineboot -i >/dev/null 2>&1
-  wineserver -w
-fi
+build="$here/build/win64"
+. "$here/tools/wine-prefix.sh"
 # Without a window manager, Wine waits about two seconds whenever it hides or destroys a
 # managed window; unmanaged windows keep the GUI tests fast.
 wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1

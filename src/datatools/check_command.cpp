@@ -3,7 +3,7 @@
 #include <system_error>
 
 #include "datatools/check_report.h"
-#include "datatools/command_arguments.h"
+#include "common/command_line.h"
 #include "datatools/folder_check.h"
 
 namespace fx::datatools {
@@ -37,7 +37,7 @@ const char* const checkUsage =
 ParsedCheckOptions parseCheckOptions(std::vector<std::string> arguments) {
     ParsedCheckOptions parsed;
     CheckOptions& options = parsed.options;
-    CommandArguments reader(std::move(arguments));
+    tools::ArgumentReader reader(std::move(arguments));
     bool folderGiven = false;
     const auto fail = [&](std::string error) {
         parsed.error = std::move(error);
@@ -45,7 +45,7 @@ ParsedCheckOptions parseCheckOptions(std::vector<std::string> arguments) {
     };
     while (!reader.done()) {
         const std::string argument = reader.next();
-        if (!CommandArguments::isOption(argument)) {
+        if (!tools::ArgumentReader::isOption(argument)) {
             if (folderGiven) return fail("more than one DIR given");
             options.folder = argument;
             folderGiven = true;
@@ -58,7 +58,7 @@ ParsedCheckOptions parseCheckOptions(std::vector<std::string> arguments) {
                 options.variant = variantByName(*value);
                 if (!options.variant) return fail("--variant takes 17, 17b or 17c");
             } else {
-                const std::optional<int> seconds = parseWholeNumber(*value, 1, 100000000);
+                const std::optional<int> seconds = tools::parseWholeNumber(*value, 1, 100000000);
                 if (!seconds) return fail("--stale-after takes a number of seconds");
                 options.staleAfter = std::chrono::seconds(*seconds);
             }

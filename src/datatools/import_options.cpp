@@ -1,6 +1,6 @@
 #include "datatools/import_options.h"
 
-#include "datatools/command_arguments.h"
+#include "common/command_line.h"
 #include "datatools/symbol_names.h"
 
 namespace fx::datatools {
@@ -46,7 +46,7 @@ const char* const importUsage =
 ParsedImportOptions parseImportOptions(std::vector<std::string> arguments) {
     ParsedImportOptions parsed;
     ImportOptions& options = parsed.options;
-    CommandArguments reader(std::move(arguments));
+    tools::ArgumentReader reader(std::move(arguments));
     bool orderGiven = false;
     const auto fail = [&](std::string error) {
         parsed.error = std::move(error);
@@ -54,7 +54,7 @@ ParsedImportOptions parseImportOptions(std::vector<std::string> arguments) {
     };
     while (!reader.done()) {
         const std::string argument = reader.next();
-        if (!CommandArguments::isOption(argument)) {
+        if (!tools::ArgumentReader::isOption(argument)) {
             options.files.push_back(argument);
             continue;
         }
@@ -74,7 +74,7 @@ ParsedImportOptions parseImportOptions(std::vector<std::string> arguments) {
             if (!isSymbolText(*value)) return fail("--symbol takes six letters, such as EURUSD");
             options.symbol = upperCase(*value);
         } else if (argument == "--days") {
-            const std::optional<int> days = parseWholeNumber(*value, 1, maxHistoryLines);
+            const std::optional<int> days = tools::parseWholeNumber(*value, 1, maxHistoryLines);
             if (!days) return fail("--days takes a number from 1 to 499");
             options.days = *days;
         } else if (argument == "--date-format") {

@@ -10,8 +10,15 @@ namespace fx {
 std::optional<std::string> readFirstLine(const std::string& path) {
     InputTextFile file;
     if (!file.open(path)) return std::nullopt;
+    // Only the kept characters of the first line are ever used, so nothing past them is
+    // read: a line without an end (a file rewritten without line ends, a device) would
+    // otherwise be read to its end on every tick, or for ever.
     std::string line;
-    readLine(file, line);
+    for (int byte = file.nextByte(); byte >= 0 && byte != '\r' && byte != '\n';
+         byte = file.nextByte()) {
+        line.push_back(static_cast<char>(byte));
+        if (line.size() == maxLineLength) break;
+    }
     return line;
 }
 

@@ -11,7 +11,7 @@
 #include <string>
 #include <string_view>
 
-#include "shell/window_spec.h"
+#include "shell/window_layout.h"
 
 namespace fx {
 
@@ -52,7 +52,7 @@ public:
     virtual ~WindowLayer() = default;
 
     // --- windows ---
-    virtual WindowId openWindow(const WindowSpec& spec, std::string_view title,
+    virtual WindowId openWindow(const WindowSpec& layout, std::string_view title,
                                 EventHandler handler) = 0;
     virtual void closeWindow(WindowId window) = 0;
     virtual void showWindow(WindowId window, bool visible) = 0;
@@ -80,7 +80,7 @@ public:
     virtual void stopTimer(WindowId window, int timerId) = 0;
 
     // --- controls, addressed by (window, identifier) ---
-    virtual void createControl(WindowId window, const ControlSpec& spec) = 0;
+    virtual void createControl(WindowId window, const ControlSpec& layout) = 0;
     virtual void setControlFont(WindowId window, int id, FontChoice font) = 0;
     virtual void setControlColours(WindowId window, int id, Colour text, Colour background) = 0;
     virtual std::string controlText(WindowId window, int id) = 0;

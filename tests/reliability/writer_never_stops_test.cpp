@@ -2,7 +2,6 @@
 // fast as it can while a headless monitor ticks on the same files. Neither side may
 // block the other, no file may ever look missing, and every price the monitor takes
 // must be one the feed wrote or the number at the start of one.
-#ifndef _WIN32
 
 #include <fcntl.h>
 #include <gtest/gtest.h>
@@ -116,5 +115,3 @@ TEST(WriterNeverStopsTest, InPlaceFeedAndTickingMonitorNeverBlockEachOther) {
 
 }  // namespace
 }  // namespace fxtest
-
-#endif

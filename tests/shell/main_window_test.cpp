@@ -100,9 +100,9 @@ TEST_F(BuiltMainWindow, ShowsTheInitialTextsAndStates) {
 
 TEST_F(BuiltMainWindow, OnlyTheReferenceDayLabelKeepsTheDefaultFont) {
     for (const fx::HeadlessControl& c : w->controls) {
-        const auto expected = c.spec.id == mw::referenceDayLabel ? fx::FontChoice::PlatformDefault
+        const auto expected = c.layout.id == mw::referenceDayLabel ? fx::FontChoice::PlatformDefault
                                                                  : fx::FontChoice::ControlFont;
-        EXPECT_EQ(c.font, expected) << c.spec.id;
+        EXPECT_EQ(c.font, expected) << c.layout.id;
     }
 }
 

@@ -19,7 +19,7 @@ std::string printed(const char* format, int a, int b, int c) {
 }
 
 TEST(FastPathsTest, DateAndTimeTextsMatchThePrintedFormatAtAndAcrossEveryWidth) {
-    const int values[] = {-100, -10, -1, 0,    1,    9,    10,    59,
+    const int values[] = {-100, -10, -1,  0,    1,    9,    10,    59,
                           99,   100, 999, 1000, 2009, 9999, 10000, 123456};
     for (int a : values) {
         for (int b : values) {

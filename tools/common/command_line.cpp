@@ -43,4 +43,10 @@ std::optional<std::uint64_t> parseCount(std::string_view text, std::uint64_t lim
     return value;
 }
 
+std::optional<int> parseWholeNumber(std::string_view text, int low, int high) {
+    const std::optional<std::uint64_t> value = parseCount(text, static_cast<std::uint64_t>(high));
+    if (!value || *value < static_cast<std::uint64_t>(low)) return std::nullopt;
+    return static_cast<int>(*value);
+}
+
 }  // namespace fx::tools

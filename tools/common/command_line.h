@@ -32,5 +32,7 @@ private:
 
 // Only decimal digits, at least one, at most `limit`.
 std::optional<std::uint64_t> parseCount(std::string_view text, std::uint64_t limit = UINT64_MAX);
+// Only decimal digits, a number from `low` to `high`.
+std::optional<int> parseWholeNumber(std::string_view text, int low, int high);
 
 }  // namespace fx::tools

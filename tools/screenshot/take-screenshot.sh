@@ -9,19 +9,7 @@ build=${FXMONITOR_WIN64_BUILD:-$here/build/win64}
 if [ -z "$DISPLAY" ]; then
   exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$@"
 fi
-export WINEPREFIX="$build/wineprefix"
-export WINEDEBUG=-all
-export WINEDLLOVERRIDES="mscoree,mshtml="
-if [ ! -f "$WINEPREFIX/system.reg" ]; then
-  wineboot -i >/dev/null 2>&1
-  wineserver -w
-fi
-# The caption buttons are glyphs of Wine's Marlett font, which some Wine packages do not
-# load from their own folder; a copy in the prefix's font folder is always found.
-fonts="$WINEPREFIX/drive_c/windows/Fonts"
-if [ -f /usr/share/wine/fonts/marlett.ttf ] && [ ! -f "$fonts/marlett.ttf" ]; then
-  mkdir -p "$fonts" && cp /usr/share/wine/fonts/marlett.ttf "$fonts/"
-fi
+. "$here/tools/wine-prefix.sh"
 picture=$(mktemp -d)
 trap 'rm -rf "$picture"' EXIT
 wine explorer /desktop=fxmonitor,800x600 "$build/bin/fxmonitor-screenshot.exe" \

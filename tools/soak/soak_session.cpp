@@ -6,6 +6,7 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <stdexcept>
 
 #include "prices/price_files.h"
 #include "ranking/options_window.h"
@@ -94,8 +95,8 @@ SoakSession::SoakSession(unsigned seed) : random_(seed) {
     writeFile(folder_ + "alert.wav", "any text will do: the headless layer plays nothing\r\n");
     firstLines_.resize(fx::pairCount);
 
-    monitor_ = std::make_unique<fx::Monitor>(variant, layer_, clock_,
-                                             folder_ + "fxmonitor-17b.exe", folder_);
+    monitor_ = std::make_unique<fx::Monitor>(variant, layer_, clock_, folder_ + "fxmonitor-17b.exe",
+                                             folder_);
     fx::Monitor& monitor = *monitor_;
     fx::startMonitor(monitor);
     monitor.realtimeFirstLine = [this](const std::string& path) -> std::optional<std::string> {
@@ -150,8 +151,14 @@ std::string SoakSession::garbageLine() {
 
 std::string SoakSession::outOfRangeLine() {
     static const std::array<std::string, 8> samples = {
-        "0", "-1.2", "500", "731.5", "499.99999999", "0.00000000000000000000000000000000000000000001",
-        std::string(400, '9'), "-0"};
+        "0",
+        "-1.2",
+        "500",
+        "731.5",
+        "499.99999999",
+        "0.00000000000000000000000000000000000000000001",
+        std::string(400, '9'),
+        "-0"};
     std::uniform_int_distribution<int> pick(0, static_cast<int>(samples.size()) - 1);
     return samples[pick(random_)];
 }
@@ -183,7 +190,8 @@ void SoakSession::actLikeAUser() {
     const fx::WindowId main = monitor_->mainWindow;
     std::uniform_int_distribution<int> chance(0, 999);
     if (layer_.isEnabled(main, fx::mainwin::buyButton) && chance(random_) < 3) {
-        layer_.click(main, chance(random_) < 500 ? fx::mainwin::buyButton : fx::mainwin::sellButton);
+        layer_.click(main,
+                     chance(random_) < 500 ? fx::mainwin::buyButton : fx::mainwin::sellButton);
         ++counts_.basketsOpened;
     } else if (layer_.isEnabled(main, fx::mainwin::closeButton) && chance(random_) < 5) {
         layer_.click(main, fx::mainwin::closeButton);
@@ -228,7 +236,8 @@ bool SoakSession::tick() {
         if (static_cast<long long>(layer_.messages().size()) != messagesExpected_)
             return fail("not one \"Not Found\" message per missing file");
         for (const fx::MessageRecord& message : layer_.messages())
-            if (message.caption != "Not Found") return fail("an unexpected message: " + message.text);
+            if (message.caption != "Not Found")
+                return fail("an unexpected message: " + message.text);
         layer_.forgetRecords();
         messagesExpected_ = 0;
     }
@@ -247,11 +256,13 @@ int SoakSession::logRows() {
 }
 
 long long SoakSession::logRowBytes() {
-    const fx::HeadlessControl* list = layer_.control(monitor_->mainWindow, fx::mainwin::eventLogList);
+    const fx::HeadlessControl* list =
+        layer_.control(monitor_->mainWindow, fx::mainwin::eventLogList);
     if (!list) return 0;
     long long bytes = 0;
     for (const std::vector<std::string>& row : list->rows) {
-        bytes += static_cast<long long>(sizeof row) + heapBlock(row.capacity() * sizeof(std::string));
+        bytes +=
+            static_cast<long long>(sizeof row) + heapBlock(row.capacity() * sizeof(std::string));
         for (const std::string& cell : row)
             if (onHeap(cell)) bytes += heapBlock(cell.capacity() + 1);
     }

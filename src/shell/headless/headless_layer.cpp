@@ -17,10 +17,10 @@ constexpr std::size_t rowsAhead = 8;
 
 }  // namespace
 
-Size HeadlessLayer::clientSizeOf(const WindowSpec& spec) {
-    const int height = spec.outerSize.height - 2 * frameWidth - captionHeight -
-                       (spec.hasMenuBar ? menuBarHeight : 0);
-    return {std::max(spec.outerSize.width - 2 * frameWidth, 0), std::max(height, 0)};
+Size HeadlessLayer::clientSizeOf(const WindowSpec& layout) {
+    const int height = layout.outerSize.height - 2 * frameWidth - captionHeight -
+                       (layout.hasMenuBar ? menuBarHeight : 0);
+    return {std::max(layout.outerSize.width - 2 * frameWidth, 0), std::max(height, 0)};
 }
 
 HeadlessWindow* HeadlessLayer::window(WindowId id) {
@@ -46,15 +46,15 @@ const HeadlessMenuItem* HeadlessLayer::menuItem(WindowId windowId, int menuId) {
 
 // --- windows ---
 
-WindowId HeadlessLayer::openWindow(const WindowSpec& spec, std::string_view title,
+WindowId HeadlessLayer::openWindow(const WindowSpec& layout, std::string_view title,
                                    EventHandler handler) {
     HeadlessWindow w;
-    w.spec = spec;
+    w.layout = layout;
     w.title = std::string(title);
     w.handler = std::move(handler);
-    w.visible = spec.visible;
-    w.screenPosition = spec.position;
-    w.image = PixelImage(clientSizeOf(spec), w.background);
+    w.visible = layout.visible;
+    w.screenPosition = layout.position;
+    w.image = PixelImage(clientSizeOf(layout), w.background);
     windows_.push_back(std::move(w));
     return static_cast<WindowId>(windows_.size());
 }
@@ -74,7 +74,7 @@ void HeadlessLayer::showWindow(WindowId id, bool visible) {
 void HeadlessLayer::centreInWorkArea(WindowId id) {
     HeadlessWindow* w = window(id);
     if (!w) return;
-    const Size outer = w->spec.outerSize;
+    const Size outer = w->layout.outerSize;
     int x = (workAreaSize.width - outer.width) / 2;
     int y = (workAreaSize.height - outer.height) / 2;
     x = std::max(0, std::min(x, workAreaSize.width - outer.width));
@@ -165,15 +165,15 @@ bool HeadlessLayer::timerRunning(WindowId id, int timerId) {
 
 // --- controls ---
 
-void HeadlessLayer::createControl(WindowId id, const ControlSpec& spec) {
+void HeadlessLayer::createControl(WindowId id, const ControlSpec& layout) {
     HeadlessWindow* w = window(id);
-    if (!w || control(id, spec.id)) return;
+    if (!w || control(id, layout.id)) return;
     HeadlessControl c;
-    c.spec = spec;
-    c.text = spec.text;
+    c.layout = layout;
+    c.text = layout.text;
     // A drop-down list shows only its selected entry, never its window text.
-    if (spec.kind == ControlKind::DropDownList || spec.kind == ControlKind::ReportList) c.text.clear();
-    w->controlPositions.emplace(spec.id, w->controls.size());
+    if (layout.kind == ControlKind::DropDownList || layout.kind == ControlKind::ReportList) c.text.clear();
+    w->controlPositions.emplace(layout.id, w->controls.size());
     w->controls.push_back(std::move(c));
 }
 
@@ -191,7 +191,7 @@ void HeadlessLayer::setControlColours(WindowId id, int controlId, Colour text, C
 std::string HeadlessLayer::controlText(WindowId id, int controlId) {
     HeadlessControl* c = control(id, controlId);
     if (!c) return {};
-    if (c->spec.kind == ControlKind::DropDownList)
+    if (c->layout.kind == ControlKind::DropDownList)
         return c->selected >= 0 ? c->entries[c->selected] : std::string();
     return c->text;
 }
@@ -211,39 +211,39 @@ void HeadlessLayer::setEnabled(WindowId id, int controlId, bool enabled) {
 
 bool HeadlessLayer::isChecked(WindowId id, int controlId) {
     HeadlessControl* c = control(id, controlId);
-    return c && c->spec.kind == ControlKind::CheckBox && c->checked;
+    return c && c->layout.kind == ControlKind::CheckBox && c->checked;
 }
 
 void HeadlessLayer::setChecked(WindowId id, int controlId, bool checked) {
     HeadlessControl* c = control(id, controlId);
-    if (c && c->spec.kind == ControlKind::CheckBox) c->checked = checked;
+    if (c && c->layout.kind == ControlKind::CheckBox) c->checked = checked;
 }
 
 void HeadlessLayer::addListEntry(WindowId id, int controlId, std::string_view text) {
     HeadlessControl* c = control(id, controlId);
-    if (c && c->spec.kind == ControlKind::DropDownList) c->entries.emplace_back(text);
+    if (c && c->layout.kind == ControlKind::DropDownList) c->entries.emplace_back(text);
 }
 
 int HeadlessLayer::selectedPosition(WindowId id, int controlId) {
     HeadlessControl* c = control(id, controlId);
-    return c && c->spec.kind == ControlKind::DropDownList ? c->selected : -1;
+    return c && c->layout.kind == ControlKind::DropDownList ? c->selected : -1;
 }
 
 void HeadlessLayer::selectPosition(WindowId id, int controlId, int position) {
     HeadlessControl* c = control(id, controlId);
-    if (!c || c->spec.kind != ControlKind::DropDownList) return;
+    if (!c || c->layout.kind != ControlKind::DropDownList) return;
     c->selected = position >= 0 && position < static_cast<int>(c->entries.size()) ? position : -1;
 }
 
 void HeadlessLayer::insertColumn(WindowId id, int controlId, std::string_view heading, int width) {
     HeadlessControl* c = control(id, controlId);
-    if (!c || c->spec.kind != ControlKind::ReportList) return;
+    if (!c || c->layout.kind != ControlKind::ReportList) return;
     c->columns.push_back({std::string(heading), width});
 }
 
 void HeadlessLayer::insertRowAtTop(WindowId id, int controlId, std::string_view firstCell) {
     HeadlessControl* c = control(id, controlId);
-    if (!c || c->spec.kind != ControlKind::ReportList) return;
+    if (!c || c->layout.kind != ControlKind::ReportList) return;
     std::vector<std::string> row(std::max<std::size_t>(c->columns.size(), 1));
     row[0] = std::string(firstCell);
     c->rows.push_front(std::move(row));
@@ -289,7 +289,8 @@ void HeadlessLayer::forEachRow(WindowId id, int controlId, int columns, const Ro
             for (const std::string& cell : rows[r + rowsAhead]) __builtin_prefetch(cell.data());
         const std::vector<std::string>& row = rows[r];
         for (std::size_t column = 0; column < cells.size(); ++column)
-            cells[column] = column < row.size() ? std::string_view(row[column]) : std::string_view();
+            cells[column] =
+                column < row.size() ? std::string_view(row[column]) : std::string_view();
         visit(cells);
     }
 }
@@ -371,7 +372,7 @@ void HeadlessLayer::post(WindowId id, const WindowEvent& event) { posted_.emplac
 bool HeadlessLayer::click(WindowId id, int controlId) {
     HeadlessControl* c = control(id, controlId);
     if (!c || !c->enabled) return false;
-    if (c->spec.kind == ControlKind::CheckBox) c->checked = !c->checked;
+    if (c->layout.kind == ControlKind::CheckBox) c->checked = !c->checked;
     WindowEvent event;
     event.kind = EventKind::ControlNotify;
     event.controlId = controlId;
@@ -382,7 +383,7 @@ bool HeadlessLayer::click(WindowId id, int controlId) {
 
 bool HeadlessLayer::choose(WindowId id, int listId, int position) {
     HeadlessControl* c = control(id, listId);
-    if (!c || !c->enabled || c->spec.kind != ControlKind::DropDownList || position < 0 ||
+    if (!c || !c->enabled || c->layout.kind != ControlKind::DropDownList || position < 0 ||
         position >= static_cast<int>(c->entries.size()))
         return false;
     c->selected = position;

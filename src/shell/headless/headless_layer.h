@@ -24,7 +24,7 @@ struct HeadlessColumn {
 };
 
 struct HeadlessControl {
-    ControlSpec spec;  // kind, place and style as created; spec.text is not kept
+    ControlSpec layout;  // kind, place and style as created; layout.text is not kept
     std::string text;
     bool enabled = true;
     bool checked = false;
@@ -46,7 +46,7 @@ struct HeadlessMenuItem {
 };
 
 struct HeadlessWindow {
-    WindowSpec spec;
+    WindowSpec layout;
     std::string title;
     EventHandler handler;
     bool open = true;
@@ -78,10 +78,10 @@ struct MessageRecord {
 class HeadlessLayer final : public WindowLayer {
 public:
     // The client area of a window: the outer size less a fixed frame, caption and menu bar.
-    static Size clientSizeOf(const WindowSpec& spec);
+    static Size clientSizeOf(const WindowSpec& layout);
 
     // --- WindowLayer ---
-    WindowId openWindow(const WindowSpec& spec, std::string_view title,
+    WindowId openWindow(const WindowSpec& layout, std::string_view title,
                         EventHandler handler) override;
     void closeWindow(WindowId window) override;
     void showWindow(WindowId window, bool visible) override;
@@ -96,7 +96,7 @@ public:
     void setMenuItemChecked(WindowId window, int menuId, bool checked) override;
     void startTimer(WindowId window, int timerId, int periodMs) override;
     void stopTimer(WindowId window, int timerId) override;
-    void createControl(WindowId window, const ControlSpec& spec) override;
+    void createControl(WindowId window, const ControlSpec& layout) override;
     void setControlFont(WindowId window, int id, FontChoice font) override;
     void setControlColours(WindowId window, int id, Colour text, Colour background) override;
     std::string controlText(WindowId window, int id) override;

@@ -13,28 +13,28 @@ struct ControlClass {
     DWORD extendedStyle;
 };
 
-ControlClass controlClassFor(const ControlSpec& spec) {
-    switch (spec.kind) {
+ControlClass controlClassFor(const ControlSpec& layout) {
+    switch (layout.kind) {
         case ControlKind::Label:
             return {"STATIC", SS_SIMPLE | SS_NOTIFY, 0};
         case ControlKind::DropDownList: {
             // The height given is the height with the list dropped down.
             DWORD style = CBS_DROPDOWNLIST | CBS_HASSTRINGS | CBS_NOINTEGRALHEIGHT | WS_BORDER;
-            if (spec.style & StyleVScroll) style |= WS_VSCROLL;
+            if (layout.style & StyleVScroll) style |= WS_VSCROLL;
             return {"COMBOBOX", style, WS_EX_CLIENTEDGE};
         }
         case ControlKind::CheckBox:
             return {"BUTTON", BS_AUTOCHECKBOX, 0};
         case ControlKind::EditBox: {
             DWORD style = WS_BORDER;
-            style |= (spec.style & StyleCentred) ? ES_CENTER : ES_LEFT;
-            if (spec.style & StyleReadOnly) style |= ES_READONLY;
-            if (!(spec.style & StyleNoHScroll)) style |= ES_AUTOHSCROLL;
+            style |= (layout.style & StyleCentred) ? ES_CENTER : ES_LEFT;
+            if (layout.style & StyleReadOnly) style |= ES_READONLY;
+            if (!(layout.style & StyleNoHScroll)) style |= ES_AUTOHSCROLL;
             return {"EDIT", style, WS_EX_CLIENTEDGE};
         }
         case ControlKind::PushButton:
             return {"BUTTON",
-                    static_cast<DWORD>((spec.style & StyleDefaultButton) ? BS_DEFPUSHBUTTON
+                    static_cast<DWORD>((layout.style & StyleDefaultButton) ? BS_DEFPUSHBUTTON
                                                                          : BS_PUSHBUTTON),
                     0};
         case ControlKind::ReportList:
@@ -57,18 +57,18 @@ HWND Win32Layer::controlHandle(WindowId window, int id) {
     return control ? control->handle : nullptr;
 }
 
-void Win32Layer::createControl(WindowId id, const ControlSpec& spec) {
+void Win32Layer::createControl(WindowId id, const ControlSpec& layout) {
     Win32Window* window = find(id);
-    if (!window || window->controls.contains(spec.id)) return;
-    const ControlClass kind = controlClassFor(spec);
+    if (!window || window->controls.contains(layout.id)) return;
+    const ControlClass kind = controlClassFor(layout);
     HWND handle = CreateWindowExA(
-        kind.extendedStyle, kind.className, spec.text, WS_CHILD | WS_VISIBLE | kind.style,
-        spec.place.x, spec.place.y, spec.place.width, spec.place.height, window->handle,
-        reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.id)), GetModuleHandleA(nullptr), nullptr);
+        kind.extendedStyle, kind.className, layout.text, WS_CHILD | WS_VISIBLE | kind.style,
+        layout.place.x, layout.place.y, layout.place.width, layout.place.height, window->handle,
+        reinterpret_cast<HMENU>(static_cast<INT_PTR>(layout.id)), GetModuleHandleA(nullptr), nullptr);
     if (!handle) return;
     // Without a theme the check box's text takes the colours the window gives it.
-    if (spec.kind == ControlKind::CheckBox) SetWindowTheme(handle, L"", L"");
-    window->controls[spec.id] = {handle, spec.kind, false, black, black};
+    if (layout.kind == ControlKind::CheckBox) SetWindowTheme(handle, L"", L"");
+    window->controls[layout.id] = {handle, layout.kind, false, black, black};
 }
 
 void Win32Layer::setControlFont(WindowId window, int id, FontChoice font) {

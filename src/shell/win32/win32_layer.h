@@ -54,7 +54,7 @@ public:
     Win32Layer& operator=(const Win32Layer&) = delete;
 
     // --- WindowLayer ---
-    WindowId openWindow(const WindowSpec& spec, std::string_view title,
+    WindowId openWindow(const WindowSpec& layout, std::string_view title,
                         EventHandler handler) override;
     void closeWindow(WindowId window) override;
     void showWindow(WindowId window, bool visible) override;
@@ -69,7 +69,7 @@ public:
     void setMenuItemChecked(WindowId window, int menuId, bool checked) override;
     void startTimer(WindowId window, int timerId, int periodMs) override;
     void stopTimer(WindowId window, int timerId) override;
-    void createControl(WindowId window, const ControlSpec& spec) override;
+    void createControl(WindowId window, const ControlSpec& layout) override;
     void setControlFont(WindowId window, int id, FontChoice font) override;
     void setControlColours(WindowId window, int id, Colour text, Colour background) override;
     std::string controlText(WindowId window, int id) override;

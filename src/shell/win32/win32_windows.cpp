@@ -67,15 +67,15 @@ HWND Win32Layer::windowHandle(WindowId window) const {
     return found ? found->handle : nullptr;
 }
 
-WindowId Win32Layer::openWindow(const WindowSpec& spec, std::string_view title,
+WindowId Win32Layer::openWindow(const WindowSpec& layout, std::string_view title,
                                 EventHandler handler) {
     auto window = std::make_unique<Win32Window>();
     window->layer = this;
     window->handler = std::move(handler);
     const std::string titleText(title);
-    HWND handle = CreateWindowExA(0, windowClassName, titleText.c_str(), frameStyle(spec.frame),
-                                  spec.position.x, spec.position.y, spec.outerSize.width,
-                                  spec.outerSize.height, nullptr, nullptr,
+    HWND handle = CreateWindowExA(0, windowClassName, titleText.c_str(), frameStyle(layout.frame),
+                                  layout.position.x, layout.position.y, layout.outerSize.width,
+                                  layout.outerSize.height, nullptr, nullptr,
                                   GetModuleHandleA(nullptr), window.get());
     if (!handle) return noWindow;
     window->handle = handle;
@@ -83,7 +83,7 @@ WindowId Win32Layer::openWindow(const WindowSpec& spec, std::string_view title,
     GetClientRect(handle, &client);
     window->image = gdi_.makeImage(handle, {client.right, client.bottom}, window->background);
     windows_.push_back(std::move(window));
-    if (spec.visible) {
+    if (layout.visible) {
         ShowWindow(handle, SW_SHOWNORMAL);
         UpdateWindow(handle);
     }

@@ -27,8 +27,8 @@ Rows visited(fx::WindowLayer& layer, fx::WindowId window, int id, int columns, b
 
 TEST(RowVisitTest, RowsComeTopFirstAndMatchTheCellByCellReading) {
     fx::HeadlessLayer layer;
-    const fx::WindowSpec spec = {{0, 0}, {300, 200}, fx::WindowFrame::FixedNoMinimise, true, false};
-    const fx::WindowId window = layer.openWindow(spec, "t", nullptr);
+    const fx::WindowSpec layout = {{0, 0}, {300, 200}, fx::WindowFrame::FixedNoMinimise, true, false};
+    const fx::WindowId window = layer.openWindow(layout, "t", nullptr);
     layer.createControl(window, {7, fx::ControlKind::ReportList, "", {0, 0, 100, 100}});
     for (const char* heading : {"Date", "Time", "Description"})
         layer.insertColumn(window, 7, heading, 50);

@@ -62,11 +62,11 @@ const char* classOf(fx::ControlKind kind) {
 }
 
 // The style bits that make a control the kind its row names.
-void expectKind(HWND control, const fx::ControlSpec& spec) {
+void expectKind(HWND control, const fx::ControlSpec& layout) {
     const LONG style = GetWindowLongA(control, GWL_STYLE);
     const LONG extended = GetWindowLongA(control, GWL_EXSTYLE);
-    EXPECT_STREQ(fxtest::className(control).c_str(), classOf(spec.kind));
-    switch (spec.kind) {
+    EXPECT_STREQ(fxtest::className(control).c_str(), classOf(layout.kind));
+    switch (layout.kind) {
         case fx::ControlKind::Label:
             EXPECT_EQ(style & SS_TYPEMASK, SS_SIMPLE);
             EXPECT_TRUE(style & SS_NOTIFY);
@@ -77,7 +77,7 @@ void expectKind(HWND control, const fx::ControlSpec& spec) {
             EXPECT_TRUE(style & CBS_NOINTEGRALHEIGHT);
             // The combo box hands its scroll bar and sunken edge on to its parts.
             EXPECT_EQ((created.at(control).style & WS_VSCROLL) != 0,
-                      (spec.style & fx::StyleVScroll) != 0);
+                      (layout.style & fx::StyleVScroll) != 0);
             EXPECT_TRUE(created.at(control).extendedStyle & WS_EX_CLIENTEDGE);
             break;
         }
@@ -85,15 +85,15 @@ void expectKind(HWND control, const fx::ControlSpec& spec) {
             EXPECT_EQ(style & BS_TYPEMASK, BS_AUTOCHECKBOX);
             break;
         case fx::ControlKind::EditBox:
-            EXPECT_EQ((style & ES_READONLY) != 0, (spec.style & fx::StyleReadOnly) != 0);
-            EXPECT_EQ((style & ES_CENTER) != 0, (spec.style & fx::StyleCentred) != 0);
-            EXPECT_EQ((style & ES_AUTOHSCROLL) == 0, (spec.style & fx::StyleNoHScroll) != 0);
+            EXPECT_EQ((style & ES_READONLY) != 0, (layout.style & fx::StyleReadOnly) != 0);
+            EXPECT_EQ((style & ES_CENTER) != 0, (layout.style & fx::StyleCentred) != 0);
+            EXPECT_EQ((style & ES_AUTOHSCROLL) == 0, (layout.style & fx::StyleNoHScroll) != 0);
             EXPECT_TRUE(style & WS_BORDER);
             EXPECT_TRUE(extended & WS_EX_CLIENTEDGE);
             break;
         case fx::ControlKind::PushButton:
             EXPECT_EQ(style & BS_TYPEMASK,
-                      (spec.style & fx::StyleDefaultButton) ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON);
+                      (layout.style & fx::StyleDefaultButton) ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON);
             break;
         case fx::ControlKind::ReportList:
             EXPECT_EQ(style & LVS_TYPEMASK, LVS_REPORT);
@@ -101,23 +101,23 @@ void expectKind(HWND control, const fx::ControlSpec& spec) {
     }
 }
 
-void expectPlace(HWND control, const fx::ControlSpec& spec) {
+void expectPlace(HWND control, const fx::ControlSpec& layout) {
     const fx::Rect place = placeInParent(control);
-    if (spec.kind != fx::ControlKind::DropDownList) {
-        EXPECT_EQ(place, spec.place);
+    if (layout.kind != fx::ControlKind::DropDownList) {
+        EXPECT_EQ(place, layout.place);
         return;
     }
     // A drop-down list is as high as its selection field; the table gives its height
     // with the list dropped down.
-    EXPECT_EQ(place.x, spec.place.x);
-    EXPECT_EQ(place.y, spec.place.y);
-    EXPECT_EQ(place.width, spec.place.width);
-    EXPECT_EQ(created.at(control).height, spec.place.height);
+    EXPECT_EQ(place.x, layout.place.x);
+    EXPECT_EQ(place.y, layout.place.y);
+    EXPECT_EQ(place.width, layout.place.width);
+    EXPECT_EQ(created.at(control).height, layout.place.height);
 }
 
-void expectFont(HWND control, const fx::ControlSpec& spec) {
+void expectFont(HWND control, const fx::ControlSpec& layout) {
     HFONT font = reinterpret_cast<HFONT>(SendMessageA(control, WM_GETFONT, 0, 0));
-    if (spec.font == fx::FontChoice::PlatformDefault) {
+    if (layout.font == fx::FontChoice::PlatformDefault) {
         EXPECT_EQ(font, nullptr);
         return;
     }
@@ -138,21 +138,21 @@ void expectControlsAsTable(HWND window, std::span<const fx::ControlSpec> table) 
     for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
         ++children;
     EXPECT_EQ(children, static_cast<int>(table.size()));
-    for (const fx::ControlSpec& spec : table) {
-        SCOPED_TRACE("control " + std::to_string(spec.id));
-        HWND control = GetDlgItem(window, spec.id);
+    for (const fx::ControlSpec& layout : table) {
+        SCOPED_TRACE("control " + std::to_string(layout.id));
+        HWND control = GetDlgItem(window, layout.id);
         ASSERT_NE(control, nullptr);
-        expectKind(control, spec);
-        expectPlace(control, spec);
-        expectFont(control, spec);
+        expectKind(control, layout);
+        expectPlace(control, layout);
+        expectFont(control, layout);
         // A drop-down list shows only its selected entry, and none is selected.
-        const std::string shown = spec.kind == fx::ControlKind::DropDownList ? "" : spec.text;
+        const std::string shown = layout.kind == fx::ControlKind::DropDownList ? "" : layout.text;
         EXPECT_EQ(windowText(control), shown);
-        EXPECT_EQ(IsWindowEnabled(control) != 0, spec.initiallyEnabled);
-        if (spec.kind == fx::ControlKind::CheckBox) {
+        EXPECT_EQ(IsWindowEnabled(control) != 0, layout.initiallyEnabled);
+        if (layout.kind == fx::ControlKind::CheckBox) {
             EXPECT_EQ(SendMessageA(control, BM_GETCHECK, 0, 0), BST_UNCHECKED);
         }
-        if (spec.kind == fx::ControlKind::DropDownList) {
+        if (layout.kind == fx::ControlKind::DropDownList) {
             EXPECT_EQ(SendMessageA(control, CB_GETCURSEL, 0, 0), CB_ERR);
         }
     }
