@@ -11,9 +11,9 @@
 #include <random>
 #include <stdexcept>
 
-#include "shell/main_window.h"
-#include "shell/startup.h"
-#include "shell/variants.h"
+#include "app/startup.h"
+#include "monitor/main_window.h"
+#include "monitor/variants.h"
 
 namespace fxbench {
 

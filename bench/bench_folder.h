@@ -7,9 +7,9 @@
 #include <string>
 #include <string_view>
 
-#include "shell/headless/headless_layer.h"
-#include "shell/monitor.h"
+#include "monitor/monitor.h"
 #include "text/clock.h"
+#include "window/headless/headless_layer.h"
 
 namespace fxbench {
 

@@ -4,8 +4,8 @@
 #include <benchmark/benchmark.h>
 
 #include "bench_folder.h"
+#include "monitor/variants.h"
 #include "prices/price_files.h"
-#include "shell/variants.h"
 
 namespace {
 

@@ -5,8 +5,8 @@
 #include <benchmark/benchmark.h>
 
 #include "bench_folder.h"
-#include "controller/event_log.h"
-#include "shell/main_window.h"
+#include "monitor/event_log.h"
+#include "monitor/main_window.h"
 
 namespace {
 

@@ -5,8 +5,8 @@
 
 #include "bench_folder.h"
 #include "controller/main_window_events.h"
-#include "shell/main_window.h"
-#include "shell/variants.h"
+#include "monitor/main_window.h"
+#include "monitor/variants.h"
 
 namespace {
 

@@ -138,7 +138,7 @@ void Replay(benchmark::State& state) {
     options.dataFolder = data.folder();
     options.ticksFile = data.ticksPath();
     options.slotsFile = data.folder() + "slots.csv";
-    for (fx::AlertRule rule : {fx::AlertRule::Anchor, fx::AlertRule::Bias, fx::AlertRule::Grouped})
+    for (fx::AlertKind rule : {fx::anchorDisplaced, fx::referenceBiasFlip, fx::pairsGrouped})
         options.alerts.push_back({rule, true, -1, 0});
     for (auto _ : state) {
         std::ofstream log(data.folder() + "log.txt", std::ios::binary);

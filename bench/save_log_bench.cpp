@@ -11,8 +11,8 @@
 #include <string>
 
 #include "bench_folder.h"
-#include "controller/event_log.h"
-#include "shell/main_window.h"
+#include "monitor/event_log.h"
+#include "monitor/main_window.h"
 
 namespace {
 

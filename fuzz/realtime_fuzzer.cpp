@@ -15,16 +15,16 @@
 #include <string>
 #include <vector>
 
+#include "app/startup.h"
 #include "controller/main_window_events.h"
 #include "fuzz_support.h"
+#include "monitor/main_window.h"
+#include "monitor/monitor.h"
+#include "monitor/options_window.h"
 #include "prices/price_files.h"
-#include "ranking/options_window.h"
-#include "shell/headless/headless_layer.h"
-#include "shell/main_window.h"
-#include "shell/monitor.h"
-#include "shell/startup.h"
 #include "text/numbers.h"
 #include "text/text_file.h"
+#include "window/headless/headless_layer.h"
 
 namespace {
 
@@ -40,8 +40,7 @@ class Session {
 public:
     Session() {
         fx::Monitor& m = monitor;
-        fx::buildMainWindow(m);
-        fx::buildOptionsWindow(m);
+        fx::buildWindows(m);
         for (int k = 0; k < fx::pairCount; ++k) {
             const float price = m.state.PairTable[k].ends_with("JPY") ? 100.25f : 1.2345f;
             m.prices.priceHistory[k][0] = {"01-02-2008", price};

@@ -2,12 +2,13 @@
 
 #include <string>
 
-#include "controller/event_log.h"
 #include "controller/trade_simulator.h"
+#include "monitor/event_log.h"
+#include "monitor/main_window.h"
+#include "monitor/monitor.h"
+#include "monitor/pairs.h"
 #include "prices/price_files.h"
 #include "ranking/ranking.h"
-#include "shell/main_window.h"
-#include "shell/monitor.h"
 #include "text/clock.h"
 #include "text/numbers.h"
 
@@ -28,12 +29,6 @@ constexpr MenuCommand menuCommands[] = {
     {mainwin::saveLogItem, saveLog},
     {mainwin::clearLogItem, clearLog},
     {mainwin::quitItem, [](Monitor& m) { m.state.keepRunning = 0; }},
-    {mainwin::sixtyMinutesItem, [](Monitor& m) { selectLogInterval(m, 60); }},
-    {mainwin::thirtyMinutesItem, [](Monitor& m) { selectLogInterval(m, 30); }},
-    {mainwin::fifteenMinutesItem, [](Monitor& m) { selectLogInterval(m, 15); }},
-    {mainwin::tenMinutesItem, [](Monitor& m) { selectLogInterval(m, 10); }},
-    {mainwin::fiveMinutesItem, [](Monitor& m) { selectLogInterval(m, 5); }},
-    {mainwin::oneMinuteItem, [](Monitor& m) { selectLogInterval(m, 1); }},
     // Shows the window as it was left; nothing in it is reset.
     {mainwin::soundAlertsItem, [](Monitor& m) { m.layer.showWindow(m.optionsWindow, true); }},
 };
@@ -58,6 +53,12 @@ constexpr ControlCommand controlCommands[] = {
 };
 
 void onMenuCommand(Monitor& monitor, int menuId) {
+    for (const mainwin::LogTimerItem& item : mainwin::logTimerItems) {
+        if (item.menuId == menuId) {
+            selectLogInterval(monitor, item.minutes);
+            return;
+        }
+    }
     for (const MenuCommand& command : menuCommands) {
         if (command.menuId == menuId) {
             command.action(monitor);
@@ -88,6 +89,25 @@ public:
 private:
     ControllerState& controller_;
 };
+
+std::string statusValueText(const Monitor& monitor, mainwin::StatusValue value) {
+    const RankingState& ranking = monitor.ranking;
+    switch (value) {
+        case mainwin::StatusValue::ReferenceBias:
+            return formatNumber(ranking.referenceBias);
+        case mainwin::StatusValue::AnchorBias:
+            return formatNumber(ranking.anchorBias);
+        case mainwin::StatusValue::BasketBias:
+            return formatNumber(ranking.basketBias);
+        case mainwin::StatusValue::Time:
+            return timeText(monitor.clock.now());
+        case mainwin::StatusValue::BuyPower:
+            return formatNumber(ranking.buyPower);
+        case mainwin::StatusValue::SellPower:
+            break;
+    }
+    return formatNumber(ranking.sellPower);
+}
 
 void writePeriodicEntry(Monitor& monitor) {
     const RankingState& ranking = monitor.ranking;
@@ -148,25 +168,16 @@ void onRealTimeTick(Monitor& monitor) {
 }
 
 void drawStatusPanel(Monitor& monitor) {
-    const RankingState& ranking = monitor.ranking;
-    WindowLayer& layer = monitor.layer;
-    const WindowId window = monitor.mainWindow;
-    // The trailing blanks wipe out the end of a longer text drawn there before.
-    layer.drawText(window, {25, 70}, "Ref. Bias: " + formatNumber(ranking.referenceBias) + "    ");
-    layer.drawText(window, {25, 85}, "Anchor Bias: " + formatNumber(ranking.anchorBias) + "      ");
-    layer.drawText(window, {25, 100},
-                   "Basket Bias: " + formatNumber(ranking.basketBias) + "      ");
-    layer.drawText(window, {25, 120}, "Time: " + timeText(monitor.clock.now()));
-    layer.drawText(window, {200, 70}, "Buy Power: " + formatNumber(ranking.buyPower) + "     ");
-    layer.drawText(window, {200, 85}, "Sell Power: " + formatNumber(ranking.sellPower) + "      ");
+    for (const mainwin::StatusText& text : mainwin::statusPanel) {
+        monitor.layer.drawText(
+            monitor.mainWindow, text.topLeft,
+            text.caption + statusValueText(monitor, text.value) + text.trailingBlanks);
+    }
 }
 
 void selectLogInterval(Monitor& monitor, int minutes) {
-    for (std::size_t item = 0; item < mainwin::logTimerMinutes.size(); ++item) {
-        monitor.layer.setMenuItemChecked(monitor.mainWindow,
-                                         mainwin::sixtyMinutesItem + static_cast<int>(item),
-                                         mainwin::logTimerMinutes[item] == minutes);
-    }
+    for (const mainwin::LogTimerItem& item : mainwin::logTimerItems)
+        monitor.layer.setMenuItemChecked(monitor.mainWindow, item.menuId, item.minutes == minutes);
     // The tick count runs on: an interval shorter than the count writes at the next tick.
     monitor.state.logIntervalTicks = minutes * 60;
 }
@@ -203,8 +214,8 @@ void changeReferenceDay(Monitor& monitor) {
     rankPairs(monitor);
 
     monitor.layer.setEnabled(monitor.mainWindow, mainwin::realTimeModeCheck, true);
-    // Pair 7's dates are the ones the list shows.
-    logEvent(monitor, "New Reference date: " + monitor.prices.priceHistory[7][position].date);
+    logEvent(monitor, "New Reference date: " +
+                          monitor.prices.priceHistory[referenceDatePair][position].date);
 }
 
 }  // namespace fx

@@ -2,7 +2,7 @@
 // The main window's event handler: the real-time cycle, the menu commands, the
 // "Real-Time Mode" box, the "Reference Day:" list and the simulator's buttons.
 
-#include "shell/window_layer.h"
+#include "window/window_layer.h"
 
 namespace fx {
 

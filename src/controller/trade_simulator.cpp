@@ -2,9 +2,10 @@
 
 #include <string>
 
-#include "controller/event_log.h"
-#include "shell/main_window.h"
-#include "shell/monitor.h"
+#include "monitor/event_log.h"
+#include "monitor/main_window.h"
+#include "monitor/monitor.h"
+#include "monitor/pairs.h"
 #include "text/numbers.h"
 #include "text/rounding.h"
 
@@ -20,8 +21,6 @@ void setEnabled(Monitor& monitor, int controlId, bool enabled) {
 }
 
 }  // namespace
-
-float pipFactor(std::string_view symbol) { return symbol.ends_with("JPY") ? 100.0f : 10000.0f; }
 
 void openBasket(Monitor& monitor, TradeDirection direction) {
     const bool buy = direction == TradeDirection::Buy;

@@ -3,8 +3,8 @@
 #include <system_error>
 
 #include "datatools/check_report.h"
-#include "common/command_line.h"
 #include "datatools/folder_check.h"
+#include "text/command_line.h"
 
 namespace fx::datatools {
 
@@ -34,45 +34,42 @@ const char* const checkUsage =
     "warnings (misaligned dates, real-time files rejected or stale, prices read only in\n"
     "part, fewer than 2 reference days).\n";
 
+namespace {
+
+constexpr OptionSpec checkOptions[] = {
+    {"--variant", true}, {"--stale-after", true}, {"--csv", false}, {"--help", false}};
+
+}  // namespace
+
 ParsedCheckOptions parseCheckOptions(std::vector<std::string> arguments) {
     ParsedCheckOptions parsed;
     CheckOptions& options = parsed.options;
-    tools::ArgumentReader reader(std::move(arguments));
+    ArgumentReader reader(std::move(arguments), checkOptions);
     bool folderGiven = false;
     const auto fail = [&](std::string error) {
         parsed.error = std::move(error);
         return parsed;
     };
-    while (!reader.done()) {
-        const std::string argument = reader.next();
-        if (!tools::ArgumentReader::isOption(argument)) {
+    Argument argument;
+    while (reader.next(argument)) {
+        if (!argument.isOption) {
             if (folderGiven) return fail("more than one DIR given");
-            options.folder = argument;
+            options.folder = argument.name;
             folderGiven = true;
-            continue;
-        }
-        if (argument == "--variant" || argument == "--stale-after") {
-            const std::optional<std::string> value = reader.value();
-            if (!value) return fail(argument + " needs a value");
-            if (argument == "--variant") {
-                options.variant = variantByName(*value);
-                if (!options.variant) return fail("--variant takes 17, 17b or 17c");
-            } else {
-                const std::optional<int> seconds = tools::parseWholeNumber(*value, 1, 100000000);
-                if (!seconds) return fail("--stale-after takes a number of seconds");
-                options.staleAfter = std::chrono::seconds(*seconds);
-            }
-            continue;
-        }
-        if (reader.hasInlineValue()) return fail(argument + " takes no value");
-        if (argument == "--csv") {
+        } else if (argument.name == "--variant") {
+            options.variant = variantByName(argument.value);
+            if (!options.variant) return fail("--variant takes 17, 17b or 17c");
+        } else if (argument.name == "--stale-after") {
+            const std::optional<int> seconds = parseIntCount(argument.value, 1, 100000000);
+            if (!seconds) return fail(countMessage("--stale-after", 1, 100000000, argument.value));
+            options.staleAfter = std::chrono::seconds(*seconds);
+        } else if (argument.name == "--csv") {
             options.csv = true;
-        } else if (argument == "--help") {
+        } else if (argument.name == "--help") {
             parsed.helpRequested = true;
-        } else {
-            return fail("unknown option " + argument);
         }
     }
+    if (!reader.error().empty()) return fail(reader.error());
     return parsed;
 }
 

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "shell/variants.h"
+#include "monitor/variants.h"
 
 namespace fx::datatools {
 

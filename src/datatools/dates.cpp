@@ -1,6 +1,6 @@
 #include "datatools/dates.h"
 
-#include <cstdio>
+#include "text/clock.h"
 
 namespace fx::datatools {
 
@@ -83,9 +83,7 @@ bool isValid(CalendarDate date) {
 }  // namespace
 
 std::string monitorDateText(CalendarDate date) {
-    char text[16];
-    std::snprintf(text, sizeof text, "%02d-%02d-%04d", date.month, date.day, date.year);
-    return text;
+    return dateText(LocalTime{date.year, date.month, date.day});
 }
 
 std::optional<DateFormat> dateFormatByName(std::string_view written) {

@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "prices/price_data.h"
-#include "shell/variants.h"
+#include "monitor/price_data.h"
+#include "monitor/variants.h"
 
 namespace fx::datatools {
 

@@ -1,7 +1,7 @@
 #include "datatools/import_options.h"
 
-#include "common/command_line.h"
 #include "datatools/symbol_names.h"
+#include "text/command_line.h"
 
 namespace fx::datatools {
 
@@ -43,57 +43,58 @@ const char* const importUsage =
     "Exit status: 0 every FILE written; 1 a FILE not written (no rows, unreadable, or the\n"
     "folder not writable); 2 a mistake in the command line.\n";
 
+namespace {
+
+constexpr OptionSpec importOptions[] = {
+    {"--out", true},         {"--symbol", true},        {"--days", true},
+    {"--date-format", true}, {"--newest-first", false}, {"--oldest-first", false},
+    {"--align", false},      {"--help", false},
+};
+
+}  // namespace
+
 ParsedImportOptions parseImportOptions(std::vector<std::string> arguments) {
     ParsedImportOptions parsed;
     ImportOptions& options = parsed.options;
-    tools::ArgumentReader reader(std::move(arguments));
+    ArgumentReader reader(std::move(arguments), importOptions);
     bool orderGiven = false;
     const auto fail = [&](std::string error) {
         parsed.error = std::move(error);
         return parsed;
     };
-    while (!reader.done()) {
-        const std::string argument = reader.next();
-        if (!tools::ArgumentReader::isOption(argument)) {
-            options.files.push_back(argument);
-            continue;
-        }
-        const bool takesValue = argument == "--out" || argument == "--symbol" ||
-                                argument == "--days" || argument == "--date-format";
-        if (!takesValue && reader.hasInlineValue()) return fail(argument + " takes no value");
-        std::optional<std::string> value;
-        if (takesValue) {
-            value = reader.value();
-            if (!value) return fail(argument + " needs a value");
-        }
-        if (argument == "--help") {
+    Argument argument;
+    while (reader.next(argument)) {
+        const std::string& name = argument.name;
+        const std::string& value = argument.value;
+        if (!argument.isOption) {
+            options.files.push_back(name);
+        } else if (name == "--help") {
             parsed.helpRequested = true;
-        } else if (argument == "--out") {
-            options.outFolder = *value;
-        } else if (argument == "--symbol") {
-            if (!isSymbolText(*value)) return fail("--symbol takes six letters, such as EURUSD");
-            options.symbol = upperCase(*value);
-        } else if (argument == "--days") {
-            const std::optional<int> days = tools::parseWholeNumber(*value, 1, maxHistoryLines);
-            if (!days) return fail("--days takes a number from 1 to 499");
+        } else if (name == "--out") {
+            options.outFolder = value;
+        } else if (name == "--symbol") {
+            if (!isSymbolText(value)) return fail("--symbol takes six letters, such as EURUSD");
+            options.symbol = upperCase(value);
+        } else if (name == "--days") {
+            const std::optional<int> days = parseIntCount(value, 1, maxHistoryLines);
+            if (!days) return fail(countMessage("--days", 1, maxHistoryLines, value));
             options.days = *days;
-        } else if (argument == "--date-format") {
-            options.dateFormat = dateFormatByName(*value);
+        } else if (name == "--date-format") {
+            options.dateFormat = dateFormatByName(value);
             if (!options.dateFormat)
                 return fail(
                     "--date-format takes a form such as YYYY.MM.DD, MM/DD/YYYY or DD.MM.YYYY");
-        } else if (argument == "--newest-first" || argument == "--oldest-first") {
-            const bool newestFirst = argument == "--newest-first";
+        } else if (name == "--newest-first" || name == "--oldest-first") {
+            const bool newestFirst = name == "--newest-first";
             if (orderGiven && newestFirst != options.newestFirst)
                 return fail("--newest-first and --oldest-first cannot both be given");
             options.newestFirst = newestFirst;
             orderGiven = true;
-        } else if (argument == "--align") {
+        } else if (name == "--align") {
             options.align = true;
-        } else {
-            return fail("unknown option " + argument);
         }
     }
+    if (!reader.error().empty()) return fail(reader.error());
     if (parsed.helpRequested) return parsed;
     if (options.files.empty()) return fail("no FILE given");
     if (options.outFolder.empty()) return fail("--out DIR is missing");

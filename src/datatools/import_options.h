@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "datatools/dates.h"
-#include "prices/price_data.h"
+#include "monitor/price_data.h"
 
 namespace fx::datatools {
 

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "shell/variants.h"
+#include "monitor/variants.h"
 
 namespace fx::datatools {
 

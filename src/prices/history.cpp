@@ -1,7 +1,7 @@
 #include <string_view>
 
+#include "monitor/monitor.h"
 #include "prices/price_files.h"
-#include "shell/monitor.h"
 #include "text/numbers.h"
 #include "text/text_file.h"
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "prices/price_data.h"
+#include "monitor/price_data.h"
 
 namespace fx {
 

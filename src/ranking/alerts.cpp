@@ -3,10 +3,10 @@
 #include <optional>
 #include <string>
 
-#include "controller/event_log.h"
-#include "ranking/options_window.h"
-#include "shell/main_window.h"
-#include "shell/monitor.h"
+#include "monitor/event_log.h"
+#include "monitor/main_window.h"
+#include "monitor/monitor.h"
+#include "monitor/options_window.h"
 #include "text/numbers.h"
 
 namespace fx {

@@ -3,17 +3,14 @@
 
 #include <string_view>
 
+#include "monitor/options_window.h"
+
 namespace fx {
 
 struct Monitor;
 
-enum AlertKind : int {
-    anchorDisplaced = 1,
-    referenceBiasFlip = 2,
-    pairsGrouped = 3,
-    pairInSlot = 4,
-};
-
+// Evaluates the rule of that AlertKind when its check box is checked; any other value
+// does nothing.
 void checkAlerts(Monitor& monitor, int alertKind);
 // Plays the file named in an options-window sound box; an empty box plays nothing.
 void playAlertSound(Monitor& monitor, int soundBoxId);

@@ -1,5 +1,10 @@
 #include "replay/command_line.h"
 
+#include <vector>
+
+#include "monitor/pairs.h"
+#include "text/command_line.h"
+
 namespace fx {
 
 namespace {
@@ -52,14 +57,11 @@ Example:
       --alert slot=EURUSD:1 --slots slots.csv sample/ticks.csv
 )";
 
-constexpr std::string_view valueOptions[] = {"--variant", "--data", "--reference-day", "--alert",
-                                             "--slots"};
-
-bool takesValue(std::string_view name) {
-    for (std::string_view option : valueOptions)
-        if (option == name) return true;
-    return false;
-}
+constexpr OptionSpec replayOptions[] = {
+    {"--variant", true}, {"--data", true},  {"--reference-day", true},
+    {"--alert", true},   {"--slots", true}, {"--help", false},
+    {"-h", false},
+};
 
 struct Parser {
     ReplayOptions options;
@@ -103,31 +105,28 @@ struct Parser {
             options.slotsFile = std::string(value);
             return true;
         }
-        return fail("unknown option " + quotedForMessage(name));
+        return true;
     }
 
     // The pair of slot=SYMBOL:SLOT belongs to the variant, which a later --variant may
     // still change; so the alerts are read once the whole line is known.
     bool readAlert(std::string_view text) {
         AlertSetting setting;
-        if (text == "anchor") {
-            setting.rule = AlertRule::Anchor;
-        } else if (text == "bias") {
-            setting.rule = AlertRule::Bias;
-        } else if (text == "grouped") {
-            setting.rule = AlertRule::Grouped;
+        const std::optional<AlertKind> rule = alertKindNamed(text);
+        if (rule && *rule != pairInSlot) {
+            setting.rule = *rule;
         } else if (text.starts_with("slot=") && text.find(':') != std::string_view::npos) {
             const std::string_view target = text.substr(5);
             const std::size_t colon = target.find(':');
-            setting.rule = AlertRule::Slot;
+            setting.rule = pairInSlot;
             setting.pair = pairIndexOf(*options.variant, target.substr(0, colon));
             if (setting.pair < 0)
                 return fail("--alert slot=: " + quotedForMessage(target.substr(0, colon)) +
                             " is not a pair of variant " + std::string(options.variant->name));
-            const auto slot = parseCount(target.substr(colon + 1));
-            if (!slot || *slot < 1 || *slot > pairCount)
-                return fail("--alert slot=: the slot must be 1 to 14, not " +
-                            quotedForMessage(target.substr(colon + 1)));
+            const auto slot = parseIntCount(target.substr(colon + 1), 1, pairCount);
+            if (!slot)
+                return fail(countMessage("--alert slot=SYMBOL:SLOT", 1, pairCount,
+                                         target.substr(colon + 1)));
             setting.slot = *slot;
         } else {
             return fail("--alert must be anchor, bias, grouped or slot=SYMBOL:SLOT, not " +
@@ -139,37 +138,23 @@ struct Parser {
 
     bool parse(std::span<const std::string_view> arguments) {
         options.variant = &variant(VariantId::V17b);
-        bool optionsEnded = false;
-        for (std::size_t i = 0; i < arguments.size(); ++i) {
-            const std::string_view argument = arguments[i];
-            if (!optionsEnded && argument == "--") {
-                optionsEnded = true;
-                continue;
-            }
-            if (!optionsEnded && (argument == "--help" || argument == "-h")) {
+        ArgumentReader reader(std::vector<std::string>(arguments.begin(), arguments.end()),
+                              replayOptions);
+        Argument argument;
+        while (reader.next(argument)) {
+            if (argument.name == "--help" || argument.name == "-h") {
                 options.help = true;
-                continue;
-            }
-            if (!optionsEnded && argument.size() > 1 && argument.front() == '-') {
-                const std::size_t equals = argument.find('=');
-                if (equals != std::string_view::npos) {
-                    if (!setOption(argument.substr(0, equals), argument.substr(equals + 1)))
-                        return false;
-                    continue;
-                }
-                if (!takesValue(argument))
-                    return fail("unknown option " + quotedForMessage(argument));
-                if (i + 1 >= arguments.size())
-                    return fail(std::string(argument) + " needs a value");
-                if (!setOption(argument, arguments[++i])) return false;
-                continue;
-            }
-            if (ticksFileSeen)
-                return fail("only one ticks file may be given; " + quotedForMessage(argument) +
+            } else if (argument.isOption) {
+                if (!setOption(argument.name, argument.value)) return false;
+            } else if (ticksFileSeen) {
+                return fail("only one ticks file may be given; " + quotedForMessage(argument.name) +
                             " is a second one");
-            options.ticksFile = std::string(argument);
-            ticksFileSeen = true;
+            } else {
+                options.ticksFile = argument.name;
+                ticksFileSeen = true;
+            }
         }
+        if (!reader.error().empty()) return fail(reader.error());
         for (const std::string& text : alertTexts)
             if (!readAlert(text)) return false;
         if (!options.help && !ticksFileSeen) return fail("no ticks file given");

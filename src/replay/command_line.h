@@ -7,8 +7,8 @@
 #include <string_view>
 #include <vector>
 
+#include "monitor/variants.h"
 #include "replay/ticks_file.h"
-#include "shell/variants.h"
 
 namespace fx {
 

@@ -10,34 +10,21 @@
 #include <string>
 #include <vector>
 
-#include "ranking/options_window.h"
+#include "app/startup.h"
+#include "monitor/main_window.h"
+#include "monitor/monitor.h"
+#include "monitor/options_window.h"
 #include "replay/slots_file.h"
 #include "replay/ticks_file.h"
-#include "shell/headless/headless_layer.h"
-#include "shell/main_window.h"
-#include "shell/monitor.h"
-#include "shell/startup.h"
+#include "text/command_line.h"
 #include "text/text_file.h"
+#include "window/headless/headless_layer.h"
 
 namespace fx {
 
 namespace {
 
 constexpr std::size_t logFlushSize = 1 << 16;
-
-int alertCheckBox(AlertRule rule) {
-    switch (rule) {
-        case AlertRule::Anchor:
-            return optwin::anchorAlertCheck;
-        case AlertRule::Bias:
-            return optwin::biasAlertCheck;
-        case AlertRule::Grouped:
-            return optwin::groupAlertCheck;
-        case AlertRule::Slot:
-            return optwin::slotAlertCheck;
-    }
-    return optwin::anchorAlertCheck;
-}
 
 struct Button {
     ActionKind kind;
@@ -51,13 +38,6 @@ constexpr Button buttons[] = {
     {ActionKind::Close, mainwin::closeButton, "Close"},
     {ActionKind::Clear, mainwin::clearButton, "Clear"},
 };
-
-int logTimerItem(int minutes) {
-    for (std::size_t i = 0; i < mainwin::logTimerMinutes.size(); ++i)
-        if (mainwin::logTimerMinutes[i] == minutes)
-            return mainwin::sixtyMinutesItem + static_cast<int>(i);
-    return 0;
-}
 
 std::string_view trimmedBlanks(std::string_view text) {
     const std::size_t first = text.find_first_not_of(" \t");
@@ -179,11 +159,11 @@ void ReplaySession::findControls() {
 // opens the sound-file chooser, which the replay cancels: the alert has no sound.
 void ReplaySession::setAlert(const AlertSetting& setting) {
     const WindowId options = monitor_->optionsWindow;
-    if (setting.rule == AlertRule::Slot && setting.on) {
+    if (setting.rule == pairInSlot && setting.on) {
         layer_.choose(options, optwin::slotAlertPairCombo, setting.pair);
         layer_.choose(options, optwin::slotAlertSlotCombo, setting.slot - 1);
     }
-    const int box = alertCheckBox(setting.rule);
+    const int box = alertCheckBoxOf(setting.rule);
     if (layer_.isChecked(options, box) != setting.on) layer_.click(options, box);
 }
 
@@ -218,7 +198,7 @@ void ReplaySession::act(const TicksAction& action) {
             chooseReferenceDay(action.reference, action.text);
             return;
         case ActionKind::Interval:
-            if (!layer_.chooseMenu(main, logTimerItem(action.minutes)))
+            if (!layer_.chooseMenu(main, mainwin::logTimerItemFor(action.minutes)))
                 refuse(action.text, "the \"Log Timers\" item is greyed");
             return;
         case ActionKind::Alert:

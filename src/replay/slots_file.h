@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "shell/variants.h"
+#include "monitor/variants.h"
 #include "text/clock.h"
 #include "text/text_file.h"
 

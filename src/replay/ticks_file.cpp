@@ -1,15 +1,17 @@
 #include "replay/ticks_file.h"
 
 #include <algorithm>
-#include <cstring>
 #include <limits>
+
+#include "monitor/main_window.h"
+#include "monitor/pairs.h"
+#include "text/command_line.h"
 
 namespace fx {
 
 namespace {
 
 constexpr std::size_t bufferSize = 1 << 16;
-constexpr std::size_t longestQuote = 40;
 constexpr std::string_view timeColumn = "time";
 // "MM-DD-YYYY HH:MM:SS"
 constexpr std::size_t timeLength = 19;
@@ -63,146 +65,42 @@ std::vector<std::string_view> words(std::string_view text) {
     return result;
 }
 
-std::optional<AlertRule> switchedRule(std::string_view word) {
-    if (word == "anchor") return AlertRule::Anchor;
-    if (word == "bias") return AlertRule::Bias;
-    if (word == "grouped") return AlertRule::Grouped;
-    return std::nullopt;
-}
-
 std::optional<bool> onOff(std::string_view word) {
     if (word == "on") return true;
     if (word == "off") return false;
     return std::nullopt;
 }
 
-bool isLogTimerInterval(int minutes) {
-    for (int allowed : {60, 30, 15, 10, 5, 1})
-        if (minutes == allowed) return true;
-    return false;
-}
-
 }  // namespace
 
 std::optional<ReferenceChoice> parseReferenceChoice(std::string_view text) {
-    if (const auto position = parseCount(text)) return ReferenceChoice{position, ""};
+    if (const auto position = parseIntCount(text, 0, std::numeric_limits<int>::max()))
+        return ReferenceChoice{position, ""};
     if (hasDateShape(text)) return ReferenceChoice{std::nullopt, std::string(text)};
     return std::nullopt;
 }
 
-int pairIndexOf(const Variant& variant, std::string_view symbol) {
-    for (int k = 0; k < pairCount; ++k)
-        if (variant.pairTable[k] == symbol) return k;
-    return -1;
+std::optional<AlertKind> alertKindNamed(std::string_view word) {
+    if (word == "anchor") return anchorDisplaced;
+    if (word == "bias") return referenceBiasFlip;
+    if (word == "grouped") return pairsGrouped;
+    if (word == "slot") return pairInSlot;
+    return std::nullopt;
 }
 
-std::optional<int> parseCount(std::string_view text) {
-    if (!allDigits(text)) return std::nullopt;
-    long long value = 0;
-    for (char c : text) {
-        value = value * 10 + (c - '0');
-        if (value > std::numeric_limits<int>::max()) return std::numeric_limits<int>::max();
-    }
-    return static_cast<int>(value);
-}
-
-std::string quotedForMessage(std::string_view text) {
-    std::string result = "\"";
-    for (std::size_t i = 0; i < text.size() && i < longestQuote; ++i) {
-        const unsigned char c = static_cast<unsigned char>(text[i]);
-        result += c >= 0x20 && c < 0x7F ? static_cast<char>(c) : '?';
-    }
-    if (text.size() > longestQuote) result += "...";
-    return result + "\"";
-}
-
-TicksReader::TicksReader(const Variant& variant) : variant_(variant), buffer_(bufferSize) {}
-
-TicksReader::~TicksReader() {
-    if (file_) std::fclose(file_);
-}
+TicksReader::TicksReader(const Variant& variant) : variant_(variant), file_(bufferSize) {}
 
 bool TicksReader::open(const std::string& path) {
-    if (file_) std::fclose(file_);
     path_ = path;
-    position_ = end_ = 0;
-    lfKnown_ = crKnown_ = skipLf_ = atEnd_ = headerRead_ = failed_ = false;
+    headerRead_ = failed_ = false;
     lineNumber_ = 0;
     error_.clear();
-    file_ = std::fopen(path.c_str(), "rb");
-    if (!file_) {
+    if (!file_.open(path)) {
         failed_ = true;
         error_ = path + ": the ticks file cannot be opened";
         return false;
     }
     return true;
-}
-
-bool TicksReader::refill() {
-    position_ = 0;
-    end_ = file_ ? std::fread(buffer_.data(), 1, buffer_.size(), file_) : 0;
-    lfKnown_ = false;
-    crKnown_ = false;
-    return end_ > 0;
-}
-
-std::size_t TicksReader::findFrom(char wanted, std::size_t& cache, bool& known) {
-    if (!known || cache < position_) {
-        const void* found = std::memchr(buffer_.data() + position_, wanted, end_ - position_);
-        cache = found ? static_cast<std::size_t>(static_cast<const char*>(found) - buffer_.data())
-                      : end_;
-        known = true;
-    }
-    return cache;
-}
-
-// Lines end with CR LF, a lone LF or a lone CR. The line is read in place when it
-// lies within one buffer fill; only a line across two fills is copied.
-bool TicksReader::readLine(std::string_view& line) {
-    spanning_.clear();
-    bool spans = false;
-    while (true) {
-        if (position_ == end_ && (atEnd_ || !refill())) {
-            atEnd_ = true;
-            if (!spans) return false;
-            line = spanning_;
-            return true;
-        }
-        if (skipLf_) {
-            skipLf_ = false;
-            if (buffer_[position_] == '\n') ++position_;
-            continue;
-        }
-        const std::size_t lf = findFrom('\n', nextLf_, lfKnown_);
-        const std::size_t cr = findFrom('\r', nextCr_, crKnown_);
-        const std::size_t stop = std::min(lf, cr);
-        const std::string_view piece(buffer_.data() + position_, stop - position_);
-        if (stop == end_) {
-            spanning_.append(piece);
-            spans = true;
-            position_ = end_;
-            if (spanning_.size() > maxTicksLineLength) {
-                line = spanning_;
-                return true;
-            }
-            continue;
-        }
-        position_ = stop + 1;
-        if (buffer_[stop] == '\r') {
-            if (position_ < end_) {
-                if (buffer_[position_] == '\n') ++position_;
-            } else {
-                skipLf_ = true;
-            }
-        }
-        if (spans) {
-            spanning_.append(piece);
-            line = spanning_;
-        } else {
-            line = piece;
-        }
-        return true;
-    }
 }
 
 TicksReader::Item TicksReader::fail(const std::string& what) {
@@ -213,10 +111,13 @@ TicksReader::Item TicksReader::fail(const std::string& what) {
 
 TicksReader::Item TicksReader::next() {
     if (failed_) return Item::Error;
-    std::string_view line;
-    while (readLine(line)) {
+    std::size_t length = 0;
+    // One character past the longest line is kept, to tell a line that is too long.
+    while (const std::optional<std::string_view> read =
+               file_.nextLine(maxTicksLineLength + 1, &length)) {
+        const std::string_view line = *read;
         ++lineNumber_;
-        if (line.size() > maxTicksLineLength)
+        if (length > maxTicksLineLength)
             return fail("the line is longer than " + std::to_string(maxTicksLineLength) +
                         " characters");
         if (line.empty() || line.front() == '#') continue;
@@ -335,8 +236,8 @@ bool TicksReader::readAction(std::string_view line) {
     }
 
     if (verb == "!interval") {
-        const auto minutes = arguments == 1 ? parseCount(w[1]) : std::nullopt;
-        if (!minutes || !isLogTimerInterval(*minutes)) {
+        const auto minutes = arguments == 1 ? parseIntCount(w[1], 1, 60) : std::nullopt;
+        if (!minutes || mainwin::logTimerItemFor(*minutes) == 0) {
             fail("!interval needs one of the Log Timers intervals: 60, 30, 15, 10, 5 or 1");
             return false;
         }
@@ -348,14 +249,14 @@ bool TicksReader::readAction(std::string_view line) {
     if (verb == "!alert") {
         action.kind = ActionKind::Alert;
         if (arguments == 2) {
-            const auto rule = switchedRule(w[1]);
+            const auto rule = alertKindNamed(w[1]);
             const auto on = onOff(w[2]);
-            if (rule && on) {
+            if (rule && *rule != pairInSlot && on) {
                 action.alert = {*rule, *on, -1, 0};
                 return true;
             }
             if (w[1] == "slot" && w[2] == "off") {
-                action.alert = {AlertRule::Slot, false, -1, 0};
+                action.alert = {pairInSlot, false, -1, 0};
                 return true;
             }
         }
@@ -366,12 +267,12 @@ bool TicksReader::readAction(std::string_view line) {
                      std::string(variant_.name));
                 return false;
             }
-            const auto slot = parseCount(w[3]);
-            if (!slot || *slot < 1 || *slot > pairCount) {
-                fail("the slot of !alert slot must be 1 to 14, not " + quotedForMessage(w[3]));
+            const auto slot = parseIntCount(w[3], 1, pairCount);
+            if (!slot) {
+                fail(countMessage("the slot of !alert slot", 1, pairCount, w[3]));
                 return false;
             }
-            action.alert = {AlertRule::Slot, true, pair, *slot};
+            action.alert = {pairInSlot, true, pair, *slot};
             return true;
         }
         fail("!alert needs anchor|bias|grouped on|off, slot SYMBOL SLOT, or slot off");

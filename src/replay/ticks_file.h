@@ -10,14 +10,15 @@
 
 #include <array>
 #include <cstddef>
-#include <cstdio>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
-#include "shell/variants.h"
+#include "monitor/options_window.h"
+#include "monitor/variants.h"
 #include "text/clock.h"
+#include "text/text_file.h"
 
 namespace fx {
 
@@ -32,13 +33,10 @@ struct ReferenceChoice {
     friend bool operator==(const ReferenceChoice&, const ReferenceChoice&) = default;
 };
 
-// The four alert rules of the options window.
-enum class AlertRule { Anchor, Bias, Grouped, Slot };
-
-// One alert setting: a rule switched on or off; a slot rule switched on also names
-// its pair (PairTable index) and its target slot (1 to 14).
+// One alert setting: a rule switched on or off; the pair-in-slot rule switched on also
+// names its pair (PairTable index) and its target slot (1 to 14).
 struct AlertSetting {
-    AlertRule rule = AlertRule::Anchor;
+    AlertKind rule = anchorDisplaced;
     bool on = true;
     int pair = -1;
     int slot = 0;
@@ -64,12 +62,8 @@ struct PriceLine {
 
 // "N" (digits) or "MM-DD-YYYY"; nothing for anything else.
 std::optional<ReferenceChoice> parseReferenceChoice(std::string_view text);
-// The PairTable index of an exact symbol, or -1.
-int pairIndexOf(const Variant& variant, std::string_view symbol);
-// A non-empty run of digits as a number, saturated at the int range; nothing otherwise.
-std::optional<int> parseCount(std::string_view text);
-// The text shortened and made printable, in double quotes, for a message.
-std::string quotedForMessage(std::string_view text);
+// The rule a replay names "anchor", "bias", "grouped" or "slot"; nothing for other words.
+std::optional<AlertKind> alertKindNamed(std::string_view word);
 
 // Reads a ticks file line by line, checking each line as it goes; it never holds more
 // than one line.
@@ -78,7 +72,6 @@ public:
     enum class Item { Price, Action, End, Error };
 
     explicit TicksReader(const Variant& variant);
-    ~TicksReader();
     TicksReader(const TicksReader&) = delete;
     TicksReader& operator=(const TicksReader&) = delete;
 
@@ -99,9 +92,6 @@ public:
     const std::array<int, pairCount>& columns() const { return columns_; }
 
 private:
-    bool readLine(std::string_view& line);
-    bool refill();
-    std::size_t findFrom(char wanted, std::size_t& cache, bool& known);
     Item fail(const std::string& what);
     bool readHeader(std::string_view line);
     bool readPriceLine(std::string_view line);
@@ -109,18 +99,7 @@ private:
 
     const Variant& variant_;
     std::string path_;
-    std::FILE* file_ = nullptr;
-    std::vector<char> buffer_;
-    std::size_t position_ = 0;
-    std::size_t end_ = 0;
-    // Where the next LF and CR lie in the buffer, so each byte is searched once.
-    std::size_t nextLf_ = 0;
-    std::size_t nextCr_ = 0;
-    bool lfKnown_ = false;
-    bool crKnown_ = false;
-    bool skipLf_ = false;  // the last line ended with a CR at the end of the buffer
-    bool atEnd_ = false;
-    std::string spanning_;  // a line that runs across two buffer fills
+    InputTextFile file_;
     long long lineNumber_ = 0;
     bool headerRead_ = false;
     bool failed_ = false;

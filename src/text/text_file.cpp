@@ -17,6 +17,7 @@ void InputTextFile::close() {
     handle_ = platform::invalidFile;
     position_ = 0;
     end_ = 0;
+    skipLf_ = false;
 }
 
 bool InputTextFile::refill() {
@@ -25,12 +26,20 @@ bool InputTextFile::refill() {
     return end_ > 0;
 }
 
+void InputTextFile::skipLineFeedAfterCarriageReturn() {
+    if (!skipLf_) return;
+    skipLf_ = false;
+    if ((position_ < end_ || refill()) && buffer_[position_] == '\n') ++position_;
+}
+
 int InputTextFile::nextByte() {
+    skipLineFeedAfterCarriageReturn();
     if (position_ == end_ && !refill()) return -1;
     return static_cast<unsigned char>(buffer_[position_++]);
 }
 
 int InputTextFile::peekByte() {
+    skipLineFeedAfterCarriageReturn();
     if (position_ == end_ && !refill()) return -1;
     return static_cast<unsigned char>(buffer_[position_]);
 }
@@ -56,24 +65,48 @@ const char* lineEnd(const char* from, const char* end) {
 
 }  // namespace
 
-bool readLine(InputTextFile& file, std::string& line) {
-    line.clear();
-    if (file.position_ == file.end_ && !file.refill()) return false;
+std::optional<std::string_view> InputTextFile::nextLine(std::size_t keep, std::size_t* length) {
+    spanning_.clear();
+    skipLineFeedAfterCarriageReturn();
+    if (position_ == end_ && !refill()) return std::nullopt;
+    std::size_t total = 0;
     while (true) {
-        const char* const start = file.buffer_.data() + file.position_;
-        const char* const end = file.buffer_.data() + file.end_;
+        const char* const start = buffer_.data() + position_;
+        const char* const end = buffer_.data() + end_;
         const char* const stop = lineEnd(start, end);
-        // Bytes past the kept characters are read and dropped, so a line of any length
-        // costs no more memory than a short one.
-        const std::size_t length = static_cast<std::size_t>(stop - start);
-        line.append(start, std::min(length, maxLineLength - line.size()));
-        file.position_ += length;
-        if (stop != end) break;
-        // A last line without a terminator is still a line.
-        if (!file.refill()) return true;
+        const std::size_t piece = static_cast<std::size_t>(stop - start);
+        total += piece;
+        if (stop == end) {
+            // The line goes on in the next fill; bytes past the kept ones are dropped, so
+            // a line of any length costs no more memory than a short one.
+            spanning_.append(start, std::min(piece, keep - spanning_.size()));
+            if (!refill()) break;  // a last line without a terminator is still a line
+            continue;
+        }
+        position_ += piece + 1;
+        if (*stop == '\r') {
+            if (position_ < end_) {
+                if (buffer_[position_] == '\n') ++position_;
+            } else {
+                skipLf_ = true;
+            }
+        }
+        if (length) *length = total;
+        if (total == piece) return std::string_view(start, std::min(piece, keep));
+        spanning_.append(start, std::min(piece, keep - spanning_.size()));
+        return std::string_view(spanning_);
     }
-    const int terminator = file.nextByte();
-    if (terminator == '\r' && file.peekByte() == '\n') file.nextByte();
+    if (length) *length = total;
+    return std::string_view(spanning_);
+}
+
+bool readLine(InputTextFile& file, std::string& line) {
+    const std::optional<std::string_view> read = file.nextLine(maxLineLength);
+    if (!read) {
+        line.clear();
+        return false;
+    }
+    line.assign(*read);
     return true;
 }
 

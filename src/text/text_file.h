@@ -1,10 +1,11 @@
 #pragma once
 // Text files as the program reads and writes them: readLine and writeLine.
 
-#include <array>
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "text/file_access.h"
 
@@ -15,8 +16,9 @@ inline constexpr std::size_t maxLineLength = 255;
 
 class InputTextFile {
 public:
-    InputTextFile() = default;
-    explicit InputTextFile(const std::string& path) { open(path); }
+    // The buffer takes the file a fill at a time; a reader of long files wants a larger one.
+    explicit InputTextFile(std::size_t bufferSize = 4096) : buffer_(bufferSize) {}
+    explicit InputTextFile(const std::string& path) : InputTextFile() { open(path); }
     ~InputTextFile() { close(); }
     InputTextFile(const InputTextFile&) = delete;
     InputTextFile& operator=(const InputTextFile&) = delete;
@@ -26,20 +28,28 @@ public:
     bool isOpen() const { return handle_ != platform::invalidFile; }
     void close();
 
+    // The next line without its terminator (CR LF, lone CR or lone LF), or nothing at the
+    // end of the file. At most `keep` characters are kept, the rest of the line is read
+    // and dropped; `length`, when given, receives the whole line's length. The view stays
+    // valid until the next read: a line within one buffer fill is not copied at all.
+    std::optional<std::string_view> nextLine(std::size_t keep, std::size_t* length = nullptr);
+
     // Next byte, or -1 at the end of the file.
     int nextByte();
     // Next byte without taking it, or -1 at the end of the file.
     int peekByte();
 
 private:
-    // Takes a line's bytes a buffer fill at a time rather than byte by byte.
-    friend bool readLine(InputTextFile& file, std::string& line);
-
     bool refill();
+    // A CR ended the last line at the end of a fill: an LF right after it belongs to it.
+    void skipLineFeedAfterCarriageReturn();
+
     platform::FileHandle handle_ = platform::invalidFile;
-    std::array<char, 4096> buffer_{};
+    std::vector<char> buffer_;
     std::size_t position_ = 0;
     std::size_t end_ = 0;
+    bool skipLf_ = false;
+    std::string spanning_;  // a line that runs across buffer fills
 };
 
 // The next line without its terminator (CR LF, lone CR or lone LF), cut to its first

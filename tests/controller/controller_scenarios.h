@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-#include "shell/main_window.h"
+#include "monitor/main_window.h"
 #include "support/headless_monitor.h"
 
 namespace fxtest {

@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "controller/controller_scenarios.h"
-#include "ranking/options_window.h"
-#include "shell/main_window.h"
+#include "monitor/main_window.h"
+#include "monitor/options_window.h"
 #include "support/headless_monitor.h"
 
 namespace {
@@ -290,12 +290,14 @@ TEST_P(MainWindowEventsTest, SoundAlertsShowsTheOptionsWindowAsItWasLeft) {
 TEST(LogTimersTest, ExactlyOneItemCheckedAndIntervalInTicks) {
     HeadlessMonitor hm;
     startWithReferenceDay(hm);
-    for (std::size_t item = 0; item < mainwin::logTimerMinutes.size(); ++item) {
-        const int chosen = mainwin::sixtyMinutesItem + static_cast<int>(item);
+    // "60 minutes" to "1 minute" are items 20 to 25.
+    const std::pair<int, int> itemsAndTicks[] = {{20, 3600}, {21, 1800}, {22, 900},
+                                                 {23, 600},  {24, 300},  {25, 60}};
+    for (const auto& [chosen, ticks] : itemsAndTicks) {
         hm.chooseMenu(chosen);
-        for (int id = mainwin::sixtyMinutesItem; id <= mainwin::oneMinuteItem; ++id)
+        for (int id = 20; id <= 25; ++id)
             EXPECT_EQ(hm.layer.menuItem(hm.mainWindow(), id)->checked, id == chosen) << id;
-        EXPECT_EQ(hm.monitor().state.logIntervalTicks, mainwin::logTimerMinutes[item] * 60);
+        EXPECT_EQ(hm.monitor().state.logIntervalTicks, ticks);
     }
 }
 

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "controller/controller_scenarios.h"
-#include "shell/main_window.h"
+#include "monitor/main_window.h"
 #include "support/headless_monitor.h"
 
 namespace {

@@ -123,7 +123,8 @@ TEST_F(ImportCommandTest, AFailedWriteLeavesTheOldFileAndNoTemporaryFile) {
 TEST(ImportOptionsTest, MistakesInTheCommandLine) {
     const std::pair<std::vector<std::string>, std::string> cases[] = {
         {{"a.csv"}, "--out DIR is missing"},
-        {{"a.csv", "--out", "d", "--days", "500"}, "--days takes a number from 1 to 499"},
+        {{"a.csv", "--out", "d", "--days", "500"},
+         "--days takes a whole number from 1 to 499, not \"500\""},
         {{"a.csv", "--out", "d", "--date-format", "DMY"}, "--date-format takes"},
         {{"a.csv", "--out", "d", "--newest-first", "--oldest-first"}, "cannot both be given"},
         {{"a.csv", "b.csv", "--out", "d", "--symbol", "EURUSD"}, "one FILE only"},

@@ -5,8 +5,8 @@
 #include <string_view>
 
 #include "datatools_fixture.h"
+#include "monitor/main_window.h"
 #include "replay/replay.h"
-#include "shell/main_window.h"
 #include "support/headless_monitor.h"
 
 namespace {

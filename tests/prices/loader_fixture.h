@@ -8,8 +8,8 @@
 #include <string>
 #include <string_view>
 
+#include "monitor/monitor.h"
 #include "prices/price_files.h"
-#include "shell/monitor.h"
 #include "support/headless_monitor.h"
 
 namespace fxtest {

@@ -1,7 +1,9 @@
+#include "ranking/arrows.h"
+
 #include <gtest/gtest.h>
 
 #include "ranking_bench.h"
-#include "shell/headless/pixel_image.h"
+#include "window/headless/pixel_image.h"
 
 namespace {
 

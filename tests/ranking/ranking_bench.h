@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "ranking/options_window.h"
+#include "monitor/main_window.h"
+#include "monitor/options_window.h"
 #include "ranking/ranking.h"
-#include "shell/main_window.h"
 #include "support/headless_monitor.h"
 
 namespace fxtest {

@@ -14,8 +14,8 @@
 #include <string>
 #include <vector>
 
+#include "monitor/main_window.h"
 #include "reliability/written_prices.h"
-#include "shell/main_window.h"
 #include "support/headless_monitor.h"
 #include "support/temp_folder.h"
 

@@ -10,8 +10,8 @@
 #include <set>
 #include <string>
 
+#include "monitor/variants.h"
 #include "prices/price_files.h"
-#include "shell/variants.h"
 #include "support/headless_monitor.h"
 #include "text/numbers.h"
 

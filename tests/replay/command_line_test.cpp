@@ -45,11 +45,11 @@ TEST(CommandLineTest, AlertsAddUpInOrderAndSlotPairsBelongToTheFinalVariant) {
     const auto line = parse({"--alert", "slot=USDCHF:14", "--alert=bias", "--alert", "anchor",
                              "--alert", "bias", "--variant", "17", "t.csv", "--alert=grouped"});
     ASSERT_TRUE(line.options) << line.error;
-    const std::vector<fx::AlertSetting> expected = {{fx::AlertRule::Slot, true, 3, 14},
-                                                    {fx::AlertRule::Bias, true, -1, 0},
-                                                    {fx::AlertRule::Anchor, true, -1, 0},
-                                                    {fx::AlertRule::Bias, true, -1, 0},
-                                                    {fx::AlertRule::Grouped, true, -1, 0}};
+    const std::vector<fx::AlertSetting> expected = {{fx::pairInSlot, true, 3, 14},
+                                                    {fx::referenceBiasFlip, true, -1, 0},
+                                                    {fx::anchorDisplaced, true, -1, 0},
+                                                    {fx::referenceBiasFlip, true, -1, 0},
+                                                    {fx::pairsGrouped, true, -1, 0}};
     EXPECT_EQ(line.options->alerts, expected);
     EXPECT_FALSE(parse({"--alert", "slot=USDCHF:14", "t.csv"}).options);
 }
@@ -73,8 +73,8 @@ TEST(CommandLineTest, UsageErrorsSayWhatIsWrong) {
         {{"--reference-day=-1", "t.csv"}, "--reference-day needs"},
         {{"--alert", "sound", "t.csv"}, "--alert must be"},
         {{"--alert", "slot=EURUSD", "t.csv"}, "--alert must be"},
-        {{"--alert", "slot=EURUSD:0", "t.csv"}, "the slot must be 1 to 14"},
-        {{"--alert", "slot=EURUSD:15", "t.csv"}, "the slot must be 1 to 14"},
+        {{"--alert", "slot=EURUSD:0", "t.csv"}, "takes a whole number from 1 to 14"},
+        {{"--alert", "slot=EURUSD:15", "t.csv"}, "takes a whole number from 1 to 14"},
         {{"--alert", "slot=eurusd:3", "t.csv"}, "not a pair of variant 17b"},
         {{"--slots=", "t.csv"}, "--slots needs a file name"},
     };

@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "ranking/options_window.h"
+#include "monitor/main_window.h"
+#include "monitor/options_window.h"
 #include "replay/replay_fixture.h"
-#include "shell/main_window.h"
 
 namespace {
 

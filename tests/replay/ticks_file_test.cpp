@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "monitor/pairs.h"
 #include "support/temp_folder.h"
 
 namespace {
@@ -141,7 +142,6 @@ TEST_F(TicksFileTest, FieldsFollowTheHeaderOrder) {
 
 TEST_F(TicksFileTest, ActionsAreReadWithAnyBlanksBetweenTheirWords) {
     using fx::ActionKind;
-    using fx::AlertRule;
     using fx::ReferenceChoice;
     struct Case {
         std::string line;
@@ -157,15 +157,14 @@ TEST_F(TicksFileTest, ActionsAreReadWithAnyBlanksBetweenTheirWords) {
         {"!close", ActionKind::Close},
         {"!clear", ActionKind::Clear},
         {"!reference\t12", ActionKind::Reference, {12, ""}},
-        {"!reference 99999999999", ActionKind::Reference, {2147483647, ""}},
         {"!reference  03-07-2009", ActionKind::Reference, {std::nullopt, "03-07-2009"}},
         {"!interval 60", ActionKind::Interval, {}, 60},
         {"!interval 1", ActionKind::Interval, {}, 1},
-        {"!alert anchor on", ActionKind::Alert, {}, 0, {AlertRule::Anchor, true, -1, 0}},
-        {"!alert bias off", ActionKind::Alert, {}, 0, {AlertRule::Bias, false, -1, 0}},
-        {"!alert grouped on", ActionKind::Alert, {}, 0, {AlertRule::Grouped, true, -1, 0}},
-        {"!alert slot off", ActionKind::Alert, {}, 0, {AlertRule::Slot, false, -1, 0}},
-        {"!alert\tslot EURUSD  14", ActionKind::Alert, {}, 0, {AlertRule::Slot, true, eurusd, 14}},
+        {"!alert anchor on", ActionKind::Alert, {}, 0, {fx::anchorDisplaced, true, -1, 0}},
+        {"!alert bias off", ActionKind::Alert, {}, 0, {fx::referenceBiasFlip, false, -1, 0}},
+        {"!alert grouped on", ActionKind::Alert, {}, 0, {fx::pairsGrouped, true, -1, 0}},
+        {"!alert slot off", ActionKind::Alert, {}, 0, {fx::pairInSlot, false, -1, 0}},
+        {"!alert\tslot EURUSD  14", ActionKind::Alert, {}, 0, {fx::pairInSlot, true, eurusd, 14}},
     };
     for (const Case& c : cases) {
         const auto read = items(headerLine() + "\n" + c.line + "\n");
@@ -192,6 +191,7 @@ TEST_F(TicksFileTest, MalformedActionsAreErrors) {
                                             "!reference",
                                             "!reference 1 2",
                                             "!reference -1",
+                                            "!reference 99999999999",
                                             "!reference 3-7-2009",
                                             "!reference 03/07/2009",
                                             "!interval 2",

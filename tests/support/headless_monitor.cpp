@@ -3,9 +3,9 @@
 #include <cstdio>
 #include <stdexcept>
 
-#include "shell/main_window.h"
-#include "ranking/options_window.h"
-#include "shell/startup.h"
+#include "app/startup.h"
+#include "monitor/main_window.h"
+#include "monitor/options_window.h"
 
 namespace fxtest {
 
@@ -24,7 +24,9 @@ HeadlessMonitor::HeadlessMonitor(fx::VariantId id) : variant(fx::variant(id)) {}
 
 HeadlessMonitor::~HeadlessMonitor() = default;
 
-std::string HeadlessMonitor::symbol(int pair) const { return std::string(variant.pairTable.at(pair)); }
+std::string HeadlessMonitor::symbol(int pair) const {
+    return std::string(variant.pairTable.at(pair));
+}
 
 int HeadlessMonitor::pairIndex(std::string_view name) const {
     for (int k = 0; k < fx::pairCount; ++k)
@@ -75,7 +77,9 @@ bool HeadlessMonitor::clickMain(int controlId) { return layer.click(mainWindow()
 
 bool HeadlessMonitor::chooseMenu(int menuId) { return layer.chooseMenu(mainWindow(), menuId); }
 
-bool HeadlessMonitor::clickOptions(int controlId) { return layer.click(optionsWindow(), controlId); }
+bool HeadlessMonitor::clickOptions(int controlId) {
+    return layer.click(optionsWindow(), controlId);
+}
 
 int HeadlessMonitor::tick(int count) {
     int delivered = 0;
@@ -89,7 +93,8 @@ int HeadlessMonitor::tick(int count) {
 std::vector<std::string> HeadlessMonitor::logDescriptions() {
     std::vector<std::string> rows;
     const int count = layer.rowCount(mainWindow(), fx::mainwin::eventLogList);
-    for (int r = 0; r < count; ++r) rows.push_back(layer.cellText(mainWindow(), fx::mainwin::eventLogList, r, 2));
+    for (int r = 0; r < count; ++r)
+        rows.push_back(layer.cellText(mainWindow(), fx::mainwin::eventLogList, r, 2));
     return rows;
 }
 
@@ -101,8 +106,12 @@ std::string HeadlessMonitor::slotValue(int slotIndex) {
     return layer.controlText(mainWindow(), fx::mainwin::slotPriceBox(slotIndex));
 }
 
-std::string HeadlessMonitor::mainText(int controlId) { return layer.controlText(mainWindow(), controlId); }
+std::string HeadlessMonitor::mainText(int controlId) {
+    return layer.controlText(mainWindow(), controlId);
+}
 
-bool HeadlessMonitor::mainEnabled(int controlId) { return layer.isEnabled(mainWindow(), controlId); }
+bool HeadlessMonitor::mainEnabled(int controlId) {
+    return layer.isEnabled(mainWindow(), controlId);
+}
 
 }  // namespace fxtest

@@ -9,10 +9,10 @@
 #include <string_view>
 #include <vector>
 
-#include "shell/headless/headless_layer.h"
-#include "shell/monitor.h"
+#include "monitor/monitor.h"
 #include "support/temp_folder.h"
 #include "text/clock.h"
+#include "window/headless/headless_layer.h"
 
 namespace fxtest {
 
@@ -33,8 +33,7 @@ public:
 
     // The fourteen history files, `rows` lines each, every pair at its typical price
     // unless `price` says otherwise; and a real-time file per pair at the row-0 price.
-    void writeData(int rows,
-                   std::function<float(int pair, int row)> price = nullptr);
+    void writeData(int rows, std::function<float(int pair, int row)> price = nullptr);
     void writeHistoryLines(int pair, std::string_view content) const;
     // The first line of a pair's real-time file (written in the program's folder).
     void writeRealtime(int pair, std::string_view content) const;

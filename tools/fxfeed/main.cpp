@@ -4,7 +4,7 @@
 #include <csignal>
 #include <iostream>
 
-#include "fxfeed/feed.h"
+#include "feed/feed.h"
 
 namespace {
 

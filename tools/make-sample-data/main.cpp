@@ -6,8 +6,8 @@
 #include <filesystem>
 #include <iostream>
 
-#include "common/command_line.h"
-#include "make-sample-data/sample_data.h"
+#include "datatools/sample_data.h"
+#include "text/command_line.h"
 
 namespace {
 
@@ -40,47 +40,46 @@ int usageError(const std::string& message) {
     return 2;
 }
 
+constexpr fx::OptionSpec options[] = {
+    {"--seed", true}, {"--days", true}, {"--end", true}, {"--help", false}};
+
 }  // namespace
 
 int main(int argc, char** argv) {
-    fx::market::SampleOptions options;
+    fx::market::SampleOptions sample;
     std::optional<std::string> folder;
-    fx::tools::ArgumentReader arguments(argc, argv);
-    while (!arguments.done()) {
-        const std::string argument = arguments.next();
-        if (argument == "--help") {
+    fx::ArgumentReader reader(argc, argv, options);
+    fx::Argument argument;
+    while (reader.next(argument)) {
+        const std::string& value = argument.value;
+        if (argument.name == "--help") {
             std::cout << usage;
             return 0;
         }
-        if (!fx::tools::ArgumentReader::isOption(argument)) {
+        if (!argument.isOption) {
             if (folder) return usageError("only one folder may be given");
-            folder = argument;
-            continue;
-        }
-        if (argument != "--seed" && argument != "--days" && argument != "--end")
-            return usageError("unknown option " + argument);
-        const auto value = arguments.value();
-        if (!value) return usageError(argument + " needs a value");
-        if (argument == "--seed") {
-            const auto seed = fx::tools::parseCount(*value);
-            if (!seed) return usageError("--seed takes a whole number");
-            options.seed = *seed;
-        } else if (argument == "--days") {
-            const auto days = fx::tools::parseCount(*value, 499);
-            if (!days || *days == 0) return usageError("--days takes a number from 1 to 499");
-            options.days = static_cast<int>(*days);
-        } else if (argument == "--end") {
-            const auto day = parseDay(*value);
+            folder = argument.name;
+        } else if (argument.name == "--seed") {
+            const auto seed = fx::parseCount(value);
+            if (!seed) return usageError(fx::countMessage("--seed", 0, UINT64_MAX, value));
+            sample.seed = *seed;
+        } else if (argument.name == "--days") {
+            const auto days = fx::parseIntCount(value, 1, 499);
+            if (!days) return usageError(fx::countMessage("--days", 1, 499, value));
+            sample.days = *days;
+        } else if (argument.name == "--end") {
+            const auto day = parseDay(value);
             if (!day) return usageError("--end takes a date MM-DD-YYYY");
-            options.lastDay = *day;
+            sample.lastDay = *day;
         }
     }
+    if (!reader.error().empty()) return usageError(reader.error());
     if (!folder) return usageError("no folder given");
 
     std::error_code failure;
     std::filesystem::create_directories(*folder, failure);
     std::string error;
-    if (!fx::market::writeSample((std::filesystem::path(*folder) / "").string(), options, error)) {
+    if (!fx::market::writeSample((std::filesystem::path(*folder) / "").string(), sample, error)) {
         std::cerr << "make-sample-data: " << error << "\n";
         return 1;
     }

@@ -11,17 +11,17 @@
 #include <windows.h>
 
 #include <cmath>
-#include <cstdlib>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <string>
 
-#include "shell/main_window.h"
-#include "shell/monitor.h"
-#include "shell/startup.h"
-#include "shell/win32/win32_layer.h"
+#include "app/startup.h"
+#include "monitor/main_window.h"
+#include "monitor/monitor.h"
 #include "text/clock.h"
+#include "window/win32/win32_layer.h"
 
 namespace {
 

@@ -9,13 +9,14 @@
 #include <cstdlib>
 #include <string>
 
-#include "process_memory.h"
-#include "soak_session.h"
+#include "soak/headless_soak_user.h"
+#include "soak/process_memory.h"
+#include "soak/soak_session.h"
+#include "window/headless/headless_layer.h"
 
 namespace {
 
 constexpr long long defaultTicks = 1'000'000;
-constexpr unsigned seed = 20090309;
 // Room for the allocator's rounding and page granularity beyond the rows' own bytes (in
 // runs without a leak the two differ by some tens of kB).
 constexpr long long marginKb = 256;
@@ -34,14 +35,14 @@ constexpr bool underSanitizer = false;
 
 struct Checkpoint {
     long long ticks = 0;
-    fxsoak::ProcessMemory memory;
+    fx::soak::ProcessMemory memory;
     int rows = 0;
     long long rowBytes = 0;
 };
 
-Checkpoint checkpoint(fxsoak::SoakSession& session) {
-    return {session.counts().ticks, fxsoak::processMemory(), session.logRows(),
-            session.logRowBytes()};
+Checkpoint checkpoint(fx::soak::SoakSession& session, fx::HeadlessLayer& layer) {
+    return {session.counts().ticks, fx::soak::processMemory(), session.logRows(),
+            fx::soak::logRowBytes(layer, session.monitor())};
 }
 
 void report(const Checkpoint& at) {
@@ -60,22 +61,24 @@ int main(int argc, char** argv) {
         return 2;
     }
 
-    fxsoak::SoakSession session(seed);
+    fx::HeadlessLayer layer;
+    fx::soak::HeadlessSoakUser user(layer);
+    fx::soak::SoakSession session(fx::soak::SoakSettings{}, layer, user);
     const long long warmUp = ticks / 10;
     if (!session.run(warmUp)) {
         std::fprintf(stderr, "fxsoak: %s\n", session.failure().c_str());
         return 1;
     }
-    const Checkpoint first = checkpoint(session);
+    const Checkpoint first = checkpoint(session, layer);
     report(first);
     if (!session.run(ticks - warmUp)) {
         std::fprintf(stderr, "fxsoak: %s\n", session.failure().c_str());
         return 1;
     }
-    const Checkpoint last = checkpoint(session);
+    const Checkpoint last = checkpoint(session, layer);
     report(last);
 
-    const fxsoak::SoakCounts& counts = session.counts();
+    const fx::soak::SoakCounts& counts = session.counts();
     std::printf(
         "fxsoak: %lld real-time reads: %lld prices, %lld missing files, %lld garbage "
         "lines, %lld out of range; %lld baskets, %lld reference days\n",

@@ -1,0 +1,40 @@
+// The program's entry, compiled once per build variant (FXMONITOR_VARIANT names it).
+// The command line is not read.
+
+#include <windows.h>
+
+#include <string>
+
+#include "app/startup.h"
+#include "monitor/monitor.h"
+#include "monitor/state.h"
+#include "text/clock.h"
+#include "window/win32/win32_layer.h"
+
+namespace {
+
+std::string executablePath() {
+    std::string path(MAX_PATH, '\0');
+    for (;;) {
+        const DWORD length =
+            GetModuleFileNameA(nullptr, path.data(), static_cast<DWORD>(path.size()));
+        if (length < path.size()) {
+            path.resize(length);
+            return path;
+        }
+        path.resize(path.size() * 2);
+    }
+}
+
+}  // namespace
+
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+    fx::fixNumericMode();
+    fx::Win32Layer layer;
+    const fx::SystemClock clock;
+    fx::Monitor monitor(fx::variant(fx::VariantId::FXMONITOR_VARIANT), layer, clock,
+                        executablePath());
+    fx::startMonitor(monitor);
+    fx::runMessageLoop(monitor);
+    return fx::shutDownMonitor(monitor);
+}

@@ -1,0 +1,123 @@
+#include "feed/feed.h"
+
+#include <chrono>
+#include <filesystem>
+#include <memory>
+#include <random>
+#include <thread>
+
+#include "feed/ticks_source.h"
+#include "feed/walk_source.h"
+
+namespace fx::feed {
+
+namespace {
+
+namespace fs = std::filesystem;
+using Clock = std::chrono::steady_clock;
+
+// A stop request is noticed within this time while the feed waits.
+constexpr std::chrono::milliseconds stopPollInterval{20};
+
+struct SourceOrStatus {
+    std::unique_ptr<PriceSource> source;
+    int status = 0;
+};
+
+std::vector<std::string> walkSymbols(const FeedOptions& options) {
+    std::vector<std::string> symbols;
+    if (options.variant) {
+        for (const std::string_view symbol : options.variant->pairTable)
+            symbols.emplace_back(symbol);
+    } else {
+        for (const std::string_view symbol : market::knownSymbols) symbols.emplace_back(symbol);
+    }
+    return symbols;
+}
+
+SourceOrStatus makeSource(const FeedOptions& options, std::ostream& messages) {
+    if (!options.ticksFile.empty()) {
+        const Variant& table = options.variant ? *options.variant : variant(VariantId::V17b);
+        std::string error;
+        int status = 0;
+        auto ticks = TicksSource::open(options.ticksFile, table, error, status);
+        if (!ticks) messages << "fxfeed: " << error << "\n";
+        return {std::move(ticks), status};
+    }
+    std::vector<std::string> symbols = walkSymbols(options);
+    std::vector<std::string> warnings;
+    const auto start = latestHistoryValues(options.folder, symbols, warnings);
+    for (const std::string& warning : warnings) messages << "fxfeed: " << warning << "\n";
+    const std::uint64_t seed = options.seed ? *options.seed : std::random_device{}();
+    return {std::make_unique<WalkSource>(std::move(symbols), start, seed), 0};
+}
+
+// False when a stop was requested before the deadline.
+bool waitUntil(Clock::time_point deadline, const std::function<bool()>& stopRequested) {
+    while (!stopRequested()) {
+        const auto now = Clock::now();
+        if (now >= deadline) return true;
+        std::this_thread::sleep_for(std::min<Clock::duration>(deadline - now, stopPollInterval));
+    }
+    return false;
+}
+
+void writeRound(const fs::path& folder, const std::vector<PriceUpdate>& round, WriteMode mode,
+                std::ostream& messages) {
+    for (const PriceUpdate& update : round) {
+        const fs::path target = folder / (update.symbol + "_RT.csv");
+        std::string error;
+        const bool done = update.firstLine ? writePriceFile(target, *update.firstLine, mode, error)
+                                           : removePriceFile(target, error);
+        if (!done) messages << "fxfeed: " << error << "\n";
+    }
+}
+
+void removeTemporaries(const fs::path& folder, const std::vector<std::string>& symbols) {
+    for (const std::string& symbol : symbols) {
+        std::error_code ignored;
+        fs::remove(temporaryPathFor(folder / (symbol + "_RT.csv")), ignored);
+    }
+}
+
+}  // namespace
+
+int runFeed(const FeedOptions& options, const std::function<bool()>& stopRequested,
+            std::ostream& messages) {
+    const fs::path folder(options.folder);
+    std::error_code failure;
+    if (!fs::is_directory(folder, failure)) {
+        messages << "fxfeed: " << options.folder << " is not a folder\n";
+        return 1;
+    }
+    SourceOrStatus made = makeSource(options, messages);
+    if (!made.source) return made.status;
+    PriceSource& source = *made.source;
+
+    int status = 0;
+    const auto interval = std::chrono::milliseconds(options.intervalMs);
+    Clock::time_point due = Clock::now();
+    for (std::uint64_t done = 0; !options.count || done < *options.count; ++done) {
+        if (done > 0) {
+            due += interval;
+            // After a stall (a suspended machine, a slow disk) the feed goes on at its
+            // pace rather than catching up in a burst.
+            if (Clock::now() > due + interval) due = Clock::now();
+            if (!waitUntil(due, stopRequested)) break;
+        }
+        if (stopRequested()) break;
+        const auto round = source.next();
+        if (!round) {
+            if (!source.failure().empty()) {
+                messages << "fxfeed: " << source.failure() << "\n";
+                status = 2;
+            }
+            break;
+        }
+        writeRound(folder, *round, options.mode, messages);
+    }
+    removeTemporaries(folder, source.symbols());
+    return status;
+}
+
+}  // namespace fx::feed

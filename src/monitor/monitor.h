@@ -1,0 +1,57 @@
+#pragma once
+// One running monitor: its variant, the window layer and clock it uses, and all of
+// its state. The program owns one; a test can build as many as it likes.
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "monitor/controller_state.h"
+#include "monitor/price_data.h"
+#include "monitor/ranking_state.h"
+#include "monitor/state.h"
+#include "monitor/trade_state.h"
+#include "monitor/variants.h"
+#include "text/clock.h"
+#include "window/window_layer.h"
+
+namespace fx {
+
+struct Monitor {
+    // executablePath gives programDirectory; workingFolder is where bare file names
+    // (history files, start-up real-time files, saved logs) are looked for: "" is the
+    // process's current folder, anything else must end with a path separator.
+    Monitor(const Variant& variant, WindowLayer& layer, const Clock& clock,
+            std::string_view executablePath, std::string workingFolder = "")
+        : variant(variant),
+          layer(layer),
+          clock(clock),
+          workingFolder(std::move(workingFolder)),
+          state(initialProgramState(variant, executablePath)) {}
+
+    Monitor(const Monitor&) = delete;
+    Monitor& operator=(const Monitor&) = delete;
+
+    std::string workingPath(std::string_view fileName) const {
+        return workingFolder + std::string(fileName);
+    }
+
+    const Variant& variant;
+    WindowLayer& layer;
+    const Clock& clock;
+    std::string workingFolder;
+
+    ProgramState state;
+    PriceData prices;
+    RankingState ranking;
+    ControllerState controller;
+    TradeState trade;
+    WindowId mainWindow = noWindow;
+    WindowId optionsWindow = noWindow;
+    // The first line of a real-time file: nothing here reads the real files; the replay
+    // supplies the recorded lines (nothing returned: the file is missing).
+    std::function<std::optional<std::string>(const std::string& path)> realtimeFirstLine;
+};
+
+}  // namespace fx

@@ -1,0 +1,47 @@
+#include "soak/headless_soak_user.h"
+
+#include "monitor/main_window.h"
+
+namespace fx::soak {
+
+namespace {
+
+// A block of `size` bytes from the C library's allocator: its header, rounded up.
+long long heapBlock(std::size_t size) {
+    const std::size_t block = (size + 8 + 15) & ~static_cast<std::size_t>(15);
+    return static_cast<long long>(block < 32 ? 32 : block);
+}
+
+bool onHeap(const std::string& text) {
+    const char* data = text.data();
+    const char* self = reinterpret_cast<const char*>(&text);
+    return data < self || data >= self + sizeof text;
+}
+
+}  // namespace
+
+bool HeadlessSoakUser::tick(Monitor& monitor) {
+    return layer_.tick(monitor.mainWindow, mainwin::realTimeTimer);
+}
+
+std::vector<std::string> HeadlessSoakUser::takeMessageCaptions() {
+    std::vector<std::string> captions;
+    for (const MessageRecord& message : layer_.messages()) captions.push_back(message.caption);
+    layer_.forgetRecords();
+    return captions;
+}
+
+long long logRowBytes(HeadlessLayer& layer, const Monitor& monitor) {
+    const HeadlessControl* list = layer.control(monitor.mainWindow, mainwin::eventLogList);
+    if (!list) return 0;
+    long long bytes = 0;
+    for (const std::vector<std::string>& row : list->rows) {
+        bytes +=
+            static_cast<long long>(sizeof row) + heapBlock(row.capacity() * sizeof(std::string));
+        for (const std::string& cell : row)
+            if (onHeap(cell)) bytes += heapBlock(cell.capacity() + 1);
+    }
+    return bytes;
+}
+
+}  // namespace fx::soak

@@ -1,0 +1,31 @@
+#pragma once
+// The soak session's user on the headless layer.
+
+#include "soak/soak_session.h"
+#include "window/headless/headless_layer.h"
+
+namespace fx::soak {
+
+class HeadlessSoakUser final : public SoakUser {
+public:
+    explicit HeadlessSoakUser(HeadlessLayer& layer) : layer_(layer) {}
+
+    void click(WindowId window, int controlId) override { layer_.click(window, controlId); }
+    void choose(WindowId window, int listId, int position) override {
+        layer_.choose(window, listId, position);
+    }
+    void chooseMenu(WindowId window, int menuId) override { layer_.chooseMenu(window, menuId); }
+    bool tick(Monitor& monitor) override;
+    void chooseFileNext(const std::string& path) override { layer_.queueFileChoice(path); }
+    // Also forgets the layer's other records, which a long run does not need.
+    std::vector<std::string> takeMessageCaptions() override;
+
+private:
+    HeadlessLayer& layer_;
+};
+
+// What the log's rows take on the heap and in the list's own storage, estimated from
+// the rows themselves.
+long long logRowBytes(HeadlessLayer& layer, const Monitor& monitor);
+
+}  // namespace fx::soak

@@ -1,0 +1,201 @@
+#include "monitor/event_log.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+
+#include "controller/controller_scenarios.h"
+#include "monitor/main_window.h"
+#include "support/headless_monitor.h"
+
+namespace {
+
+using fx::MessageAnswer;
+using fx::MessageButtons;
+using fx::MessageIcon;
+using fxtest::HeadlessMonitor;
+
+// The fixture's clock stands at 14:19:05 on 7 March 2009.
+constexpr const char* saveFileName = "03-07-2009_1419.txt";
+constexpr const char* stamp = "03-07-2009,14:19:05,";
+
+int textFilesIn(const fxtest::TempFolder& folder) {
+    int count = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(folder.path()))
+        if (entry.path().extension() == ".txt") ++count;
+    return count;
+}
+
+void expectLastMessage(HeadlessMonitor& hm, const char* text, const char* caption, MessageIcon icon,
+                       MessageButtons buttons) {
+    ASSERT_FALSE(hm.layer.messages().empty());
+    const fx::MessageRecord& last = hm.layer.messages().back();
+    EXPECT_EQ(last.owner, hm.mainWindow());
+    EXPECT_EQ(last.text, text);
+    EXPECT_EQ(last.caption, caption);
+    EXPECT_EQ(last.icon, icon);
+    EXPECT_EQ(last.buttons, buttons);
+}
+
+void expectSaveComplete(HeadlessMonitor& hm) {
+    expectLastMessage(hm, "Log file creation complete.", "Complete", MessageIcon::Information,
+                      MessageButtons::Ok);
+}
+
+void expectSaveFailed(HeadlessMonitor& hm) {
+    expectLastMessage(hm, "File write failed.", "Failed", MessageIcon::Information,
+                      MessageButtons::Ok);
+    for (const fx::MessageRecord& message : hm.layer.messages())
+        EXPECT_NE(message.text, "Log file creation complete.");
+}
+
+class EventLogTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        hm.writeData(3);
+        hm.start();
+    }
+    void clearAnsweringYes() {
+        hm.layer.queueMessageAnswer(MessageAnswer::Yes);
+        hm.chooseMenu(fx::mainwin::clearLogItem);
+    }
+    HeadlessMonitor hm;
+};
+
+// Also keeps long cells whole and commas unquoted.
+TEST_F(EventLogTest, SaveWritesEveryRowNewestFirstWithNoCap) {
+    const auto description = [](int i) {
+        return i == 2500 ? "a,b," + std::string(400, 'x') : "Row " + std::to_string(i);
+    };
+    for (int i = 1; i < 5000; ++i) fx::logEvent(hm.monitor(), description(i));
+    ASSERT_EQ(hm.layer.rowCount(hm.mainWindow(), fx::mainwin::eventLogList), 5000);
+
+    hm.chooseMenu(fx::mainwin::saveLogItem);
+
+    std::string expected;
+    for (int i = 4999; i >= 1; --i) expected += stamp + description(i) + "\r\n";
+    expected += std::string(stamp) + "Started ZA Daderer\r\n";
+    EXPECT_EQ(hm.folder.read(saveFileName), expected);
+    expectSaveComplete(hm);
+    EXPECT_EQ(hm.layer.rowCount(hm.mainWindow(), fx::mainwin::eventLogList), 5000);
+}
+
+TEST_F(EventLogTest, SaveOfEmptyLogWritesEmptyFile) {
+    clearAnsweringYes();
+    hm.chooseMenu(fx::mainwin::saveLogItem);
+
+    ASSERT_TRUE(hm.folder.exists(saveFileName));
+    EXPECT_EQ(hm.folder.read(saveFileName), "");
+    expectSaveComplete(hm);
+}
+
+TEST_F(EventLogTest, TwoSavesInOneMinuteLeaveOneFileWithTheSecond) {
+    hm.chooseMenu(fx::mainwin::saveLogItem);
+    hm.clock.advanceSeconds(30);
+    fx::logEvent(hm.monitor(), "Later");
+    hm.chooseMenu(fx::mainwin::saveLogItem);
+
+    EXPECT_EQ(textFilesIn(hm.folder), 1);
+    EXPECT_EQ(hm.folder.read(saveFileName),
+              "03-07-2009,14:19:35,Later\r\n" + std::string(stamp) + "Started ZA Daderer\r\n");
+}
+
+TEST_F(EventLogTest, RowsLoggedWhileCompletionBoxIsOpenAreNotInTheFile) {
+    hm.layer.queueMessageAnswer(MessageAnswer::Ok,
+                                [this] { fx::logEvent(hm.monitor(), "During the box"); });
+    hm.chooseMenu(fx::mainwin::saveLogItem);
+
+    EXPECT_EQ(hm.folder.read(saveFileName), std::string(stamp) + "Started ZA Daderer\r\n");
+    EXPECT_EQ(hm.logDescriptions().front(), "During the box");
+}
+
+TEST_F(EventLogTest, SaveFileThatCannotBeCreatedIsReportedAsFailed) {
+    std::filesystem::create_directory(hm.folder.pathOf(saveFileName));
+    hm.chooseMenu(fx::mainwin::saveLogItem);
+    expectSaveFailed(hm);
+}
+
+TEST_F(EventLogTest, SaveIntoMissingWorkingFolderIsReportedAsFailed) {
+    hm.monitor().workingFolder = hm.folder.pathOf("no-such-folder/");
+    hm.chooseMenu(fx::mainwin::saveLogItem);
+    expectSaveFailed(hm);
+}
+
+#ifndef _WIN32
+// Was: a save whose lines could not be written (disk full) was reported as complete.
+TEST_F(EventLogTest, WriteFailureAfterCreationIsReportedAsFailed) {
+    if (!std::filesystem::exists("/dev/full")) GTEST_SKIP() << "no /dev/full here";
+    std::filesystem::create_symlink("/dev/full", hm.folder.pathOf(saveFileName));
+    hm.chooseMenu(fx::mainwin::saveLogItem);
+    expectSaveFailed(hm);
+}
+#endif
+
+TEST_F(EventLogTest, ClearAnsweredNoKeepsEveryRow) {
+    fx::logEvent(hm.monitor(), "Keep me");
+    hm.layer.queueMessageAnswer(MessageAnswer::No);
+    hm.chooseMenu(fx::mainwin::clearLogItem);
+
+    expectLastMessage(hm, "Are you sure you want to clear your log?", "Clear Log",
+                      MessageIcon::Question, MessageButtons::YesNo);
+    EXPECT_EQ(hm.logDescriptions(), (std::vector<std::string>{"Keep me", "Started ZA Daderer"}));
+}
+
+TEST_F(EventLogTest, ClearAnsweredYesAlsoDeletesRowsLoggedWhileAsking) {
+    hm.layer.queueMessageAnswer(MessageAnswer::Yes,
+                                [this] { fx::logEvent(hm.monitor(), "While asking"); });
+    hm.chooseMenu(fx::mainwin::clearLogItem);
+    EXPECT_TRUE(hm.logDescriptions().empty());
+
+    fx::logEvent(hm.monitor(), "Next");
+    EXPECT_EQ(hm.logDescriptions(), std::vector<std::string>{"Next"});
+}
+
+// A clock that moves one second on with every reading, so that a row or a file name
+// made from two readings shows it.
+class SteppingClock final : public fx::Clock {
+public:
+    explicit SteppingClock(fx::LocalTime start) : clock_(start) {}
+    fx::LocalTime now() const override {
+        const fx::LocalTime reading = clock_.now();
+        clock_.advanceSeconds(1);
+        return reading;
+    }
+
+private:
+    mutable fx::SettableClock clock_;
+};
+
+struct SteppingMonitor {
+    explicit SteppingMonitor(fx::LocalTime start) : clock(start) {
+        fx::buildMainWindow(monitor, {});
+    }
+    fxtest::TempFolder folder;
+    fx::HeadlessLayer layer;
+    SteppingClock clock;
+    fx::Monitor monitor{fx::variant(fx::VariantId::V17b), layer, clock,
+                        folder.pathOf("fxmonitor.exe"), folder.path()};
+};
+
+// Was: the date and the time came from two readings, so a row logged at midnight
+// carried the old date with the new time.
+TEST(EventLogClockTest, RowAtMidnightTakesDateAndTimeFromOneReading) {
+    SteppingMonitor sm({2009, 3, 7, 23, 59, 59});
+    fx::logEvent(sm.monitor, "Midnight");
+    EXPECT_EQ(sm.layer.cellText(sm.monitor.mainWindow, fx::mainwin::eventLogList, 0, 0),
+              "03-07-2009");
+    EXPECT_EQ(sm.layer.cellText(sm.monitor.mainWindow, fx::mainwin::eventLogList, 0, 1),
+              "23:59:59");
+}
+
+// Was: the minute and the hour came from two readings, so a save at 14:59:59 could be
+// named 1559.
+TEST(EventLogClockTest, SaveAtFullHourIsNamedFromOneReading) {
+    SteppingMonitor sm({2009, 3, 7, 14, 59, 59});
+    fx::saveLog(sm.monitor);
+    EXPECT_TRUE(sm.folder.exists("03-07-2009_1459.txt"));
+    EXPECT_EQ(textFilesIn(sm.folder), 1);
+}
+
+}  // namespace

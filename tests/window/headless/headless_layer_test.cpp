@@ -1,0 +1,134 @@
+#include "window/headless/headless_layer.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace {
+
+using fx::EventKind;
+using fx::WindowEvent;
+
+const fx::WindowSpec plainWindow = {
+    {0, 0}, {200, 150}, fx::WindowFrame::FixedNoMinimise, true, false};
+
+TEST(PixelImage, LinesLeaveOutTheirEndPoint) {
+    fx::PixelImage image({40, 40}, fx::rgb(1, 1, 1));
+    const fx::Colour red = fx::rgb(255, 0, 0);
+    image.line({10, 5}, {10, 25}, red);
+    EXPECT_EQ(image.at(10, 5), red);
+    EXPECT_EQ(image.at(10, 24), red);
+    EXPECT_EQ(image.at(10, 25), fx::rgb(1, 1, 1));
+    image.line({10, 5}, {5, 17}, red);  // a steep diagonal reaches x 5 only at its end
+    EXPECT_EQ(image.at(5, 17), fx::rgb(1, 1, 1));
+    EXPECT_EQ(image.at(6, 15), red);
+}
+
+TEST(PixelImage, FillsExcludeTheRightAndBottomEdgesAndClip) {
+    fx::PixelImage image({20, 20}, fx::black);
+    const fx::Colour c = fx::rgb(9, 9, 9);
+    image.fill({-5, -5, 10, 10}, c);
+    EXPECT_EQ(image.at(0, 0), c);
+    EXPECT_EQ(image.at(4, 4), c);
+    EXPECT_EQ(image.at(5, 5), fx::black);
+}
+
+TEST(HeadlessLayer, AbsentControlsDoNothingAndAnswerEmpty) {
+    fx::HeadlessLayer layer;
+    const fx::WindowId w = layer.openWindow(plainWindow, "t", nullptr);
+    layer.setControlText(w, 99, "x");
+    layer.setEnabled(w, 99, true);
+    EXPECT_EQ(layer.controlText(w, 99), "");
+    EXPECT_FALSE(layer.isEnabled(w, 99));
+    EXPECT_EQ(layer.selectedPosition(w, 99), -1);
+    EXPECT_EQ(layer.rowCount(w, 99), 0);
+    EXPECT_EQ(layer.cellText(7, 1, 0, 0), "");
+    EXPECT_FALSE(layer.click(w, 99));
+}
+
+TEST(HeadlessLayer, UsersCannotUseDisabledControlsOrGreyedItems) {
+    fx::HeadlessLayer layer;
+    std::vector<WindowEvent> seen;
+    const fx::WindowId w =
+        layer.openWindow(plainWindow, "t", [&](const WindowEvent& e) { seen.push_back(e); });
+    layer.createControl(w, {1, fx::ControlKind::CheckBox, "box", {0, 0, 50, 20}});
+    layer.setEnabled(w, 1, false);
+    EXPECT_FALSE(layer.click(w, 1));
+    EXPECT_FALSE(layer.isChecked(w, 1));
+    layer.setEnabled(w, 1, true);
+    EXPECT_TRUE(layer.click(w, 1));
+    EXPECT_TRUE(layer.isChecked(w, 1));
+    const fx::MenuItemSpec items[] = {{"Greyed", 1, true, false}, {"Live", 2, false, false}};
+    const fx::MenuSpec menus[] = {{"&File", items}};
+    layer.attachMenuBar(w, menus);
+    EXPECT_FALSE(layer.chooseMenu(w, 1));
+    EXPECT_TRUE(layer.chooseMenu(w, 2));
+    ASSERT_EQ(seen.size(), 2u);
+    EXPECT_EQ(seen[0].kind, EventKind::ControlNotify);
+    EXPECT_EQ(seen[0].controlId, 1);
+    EXPECT_EQ(seen[1].kind, EventKind::MenuCommand);
+    EXPECT_EQ(seen[1].menuId, 2);
+}
+
+TEST(HeadlessLayer, AnEventDeliveredWhileABoxIsOpenLeavesTheOuterEventAlone) {
+    fx::HeadlessLayer layer;
+    fx::WindowId w = fx::noWindow;
+    std::vector<int> outerMenuIdsAfterBox;
+    w = layer.openWindow(plainWindow, "t", [&](const WindowEvent& e) {
+        if (e.kind != EventKind::MenuCommand) return;
+        layer.showMessage(w, "text", "caption", fx::MessageIcon::Information,
+                          fx::MessageButtons::Ok);
+        outerMenuIdsAfterBox.push_back(e.menuId);
+    });
+    layer.startTimer(w, 1, 1000);
+    layer.queueMessageAnswer(fx::MessageAnswer::Ok, [&] { layer.tick(w, 1); });
+    layer.chooseMenu(w, 2);  // no menu bar: not deliverable
+    layer.deliver(w, {EventKind::MenuCommand, 2});
+    ASSERT_EQ(outerMenuIdsAfterBox.size(), 1u);
+    EXPECT_EQ(outerMenuIdsAfterBox[0], 2);
+}
+
+TEST(HeadlessLayer, UnscriptedBoxesLoseNothing) {
+    fx::HeadlessLayer layer;
+    EXPECT_EQ(layer.showMessage(fx::noWindow, "a", "b", fx::MessageIcon::Question,
+                                fx::MessageButtons::YesNo),
+              fx::MessageAnswer::No);
+    EXPECT_EQ(
+        layer.showMessage(fx::noWindow, "a", "b", fx::MessageIcon::Stop, fx::MessageButtons::Ok),
+        fx::MessageAnswer::Ok);
+    EXPECT_EQ(layer.chooseFileToOpen({}), std::nullopt);
+    ASSERT_EQ(layer.messages().size(), 2u);
+    EXPECT_EQ(layer.fileDialogs().size(), 1u);
+}
+
+TEST(HeadlessLayer, ReportListKeepsTheNewestRowOnTop) {
+    fx::HeadlessLayer layer;
+    const fx::WindowId w = layer.openWindow(plainWindow, "t", nullptr);
+    layer.createControl(w, {46, fx::ControlKind::ReportList, "", {0, 0, 100, 100}});
+    for (auto heading : {"Date", "Time", "Description"}) layer.insertColumn(w, 46, heading, 50);
+    layer.insertRowAtTop(w, 46, "first");
+    layer.insertRowAtTop(w, 46, "second");
+    layer.setCellText(w, 46, 0, 2, "newest");
+    EXPECT_EQ(layer.rowCount(w, 46), 2);
+    EXPECT_EQ(layer.cellText(w, 46, 0, 0), "second");
+    EXPECT_EQ(layer.cellText(w, 46, 0, 2), "newest");
+    EXPECT_EQ(layer.cellText(w, 46, 1, 0), "first");
+    layer.deleteAllRows(w, 46);
+    EXPECT_EQ(layer.rowCount(w, 46), 0);
+}
+
+TEST(HeadlessLayer, WaitingDeliversTicksOfRunningTimersOnly) {
+    fx::HeadlessLayer layer;
+    int ticks = 0;
+    const fx::WindowId w = layer.openWindow(plainWindow, "t", [&](const WindowEvent& e) {
+        if (e.kind == EventKind::TimerTick) ++ticks;
+    });
+    EXPECT_FALSE(layer.runMessagePass());
+    layer.startTimer(w, 1, 1000);
+    EXPECT_TRUE(layer.runMessagePass());
+    layer.stopTimer(w, 1);
+    EXPECT_FALSE(layer.runMessagePass());
+    EXPECT_EQ(ticks, 1);
+}
+
+}  // namespace

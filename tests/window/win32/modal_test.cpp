@@ -1,0 +1,172 @@
+// Message boxes and the open-file dialog as Win32 shows them: texts, captions, icons
+// and buttons read from the boxes themselves, their placement, the answers, and the
+// ticks that keep arriving while they are open.
+
+#include <gtest/gtest.h>
+
+#include "monitor/options_window.h"
+#include "win32_monitor.h"
+
+namespace {
+
+using fxtest::ModalSeen;
+using fxtest::pressButton;
+using fxtest::systemIcon;
+
+class ModalTest : public ::testing::Test {
+protected:
+    void SetUp() override { app.writeData(5); }
+
+    fx::Rect workArea() {
+        RECT area;
+        SystemParametersInfoA(SPI_GETWORKAREA, 0, &area, 0);
+        return {area.left, area.top, area.right - area.left, area.bottom - area.top};
+    }
+
+    fxtest::Win32Monitor app;
+};
+
+struct BoxCase {
+    const char* name;
+    std::function<void(fxtest::Win32Monitor&)> cause;
+    const char* text;
+    const char* caption;
+    LPCSTR icon;
+    std::set<int> buttons;
+};
+
+TEST_F(ModalTest, MessageBoxesShowTheirTextsIconsAndButtons) {
+    const BoxCase cases[] = {
+        {"Clear Log",
+         [](auto& a) { a.chooseMenu(fx::mainwin::clearLogItem); },
+         "Are you sure you want to clear your log?",
+         "Clear Log",
+         IDI_QUESTION,
+         {IDYES, IDNO}},
+        {"Save Log",
+         [](auto& a) { a.chooseMenu(fx::mainwin::saveLogItem); },
+         "Log file creation complete.",
+         "Complete",
+         IDI_INFORMATION,
+         {IDOK}},
+        {"Exit without a pair",
+         [](auto& a) {
+             a.chooseMenu(fx::mainwin::soundAlertsItem);
+             a.modals.then([](HWND dialog) { pressButton(dialog, IDCANCEL); });
+             fxtest::Win32Monitor::click(a.optionsControl(fx::optwin::slotAlertCheck));
+             SendMessageA(a.optionsControl(fx::optwin::slotAlertSlotCombo), CB_SETCURSEL, 0, 0);
+             fxtest::Win32Monitor::click(a.optionsControl(fx::optwin::exitButton));
+         },
+         "Please Select a Pair or uncheck the box.",
+         "Error",
+         IDI_EXCLAMATION,
+         {IDOK}},
+    };
+    app.start();
+    for (const BoxCase& box : cases) {
+        SCOPED_TRACE(box.name);
+        app.modals.seen.clear();
+        box.cause(app);
+        ASSERT_FALSE(app.modals.seen.empty());
+        const ModalSeen& seen = app.modals.seen.back();
+        EXPECT_EQ(seen.text, box.text);
+        EXPECT_EQ(seen.caption, box.caption);
+        EXPECT_EQ(seen.icon, systemIcon(box.icon));
+        EXPECT_EQ(seen.buttons, box.buttons);
+    }
+}
+
+TEST_F(ModalTest, MissingHistoryFileShowsAStopBoxOverTheMainWindow) {
+    app.folder.remove(app.symbol(0) + ".csv");
+    app.start();
+    ASSERT_EQ(app.modals.seen.size(), 1u);
+    const ModalSeen& seen = app.modals.seen[0];
+    EXPECT_EQ(seen.caption, "File opening error");
+    EXPECT_EQ(seen.text, app.symbol(0) + ".csv history file could not be opened.");
+    EXPECT_EQ(seen.icon, systemIcon(IDI_HAND));
+    EXPECT_EQ(seen.buttons, std::set<int>{IDOK});
+    EXPECT_EQ(seen.owner, app.mainWindow());
+}
+
+TEST_F(ModalTest, MessageBoxIsCentredOverItsOwner) {
+    app.start();
+    app.chooseMenu(fx::mainwin::saveLogItem);
+    ASSERT_EQ(app.modals.seen.size(), 1u);
+    const fx::Rect box = app.modals.seen[0].place;
+    const fx::Rect owner = fxtest::screenRect(app.mainWindow());
+    EXPECT_EQ(box.x, owner.x + (owner.width - box.width) / 2);
+    EXPECT_EQ(box.y, owner.y + (owner.height - box.height) / 2);
+}
+
+TEST_F(ModalTest, MessageBoxOfAnOwnerNearTheScreenEdgeStaysInsideTheWorkArea) {
+    app.start();
+    const fx::Rect area = workArea();
+    SetWindowPos(app.mainWindow(), nullptr, area.right() - 200, area.bottom() - 100, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER);
+    app.chooseMenu(fx::mainwin::saveLogItem);
+    ASSERT_EQ(app.modals.seen.size(), 1u);
+    const fx::Rect box = app.modals.seen[0].place;
+    EXPECT_EQ(box.right(), area.right());
+    EXPECT_EQ(box.bottom(), area.bottom());
+}
+
+TEST_F(ModalTest, TickWhileClearLogIsOpenIsHandledAndItsRowIsClearedToo) {
+    app.start();
+    app.startRealTime();
+    app.chooseMenu(fx::mainwin::oneMinuteItem);
+    app.tick(59);
+    // The 60th tick arrives while the question is open and writes the periodic "RB = "
+    // row, which the answer Yes then clears with the rest.
+    app.modals.then([&](HWND box) {
+        PostMessageA(app.mainWindow(), WM_TIMER, fx::mainwin::realTimeTimer, 0);
+        pressButton(box, IDYES);
+    });
+    app.chooseMenu(fx::mainwin::clearLogItem);
+    EXPECT_EQ(app.monitor().controller.logTickCount, 0);  // the tick came and logged
+    EXPECT_TRUE(app.logDescriptions().empty());
+}
+
+TEST_F(ModalTest, FileDialogAsksForOneWaveFileAndGivesItsPath) {
+    app.start();
+    app.chooseMenu(fx::mainwin::soundAlertsItem);
+    ASSERT_TRUE(IsWindowVisible(app.optionsWindow()));
+    const std::string chosen = app.folder.pathOf("ding.wav");
+    app.folder.write("ding.wav", "");
+    std::string filterShown;
+    app.modals.then([&](HWND dialog) {
+        char filter[64] = "";
+        SendDlgItemMessageA(dialog, cmb1, CB_GETLBTEXT, 0, reinterpret_cast<LPARAM>(filter));
+        filterShown = filter;
+        HWND name =
+            GetDlgItem(dialog, cmb13) ? GetDlgItem(dialog, cmb13) : GetDlgItem(dialog, edt1);
+        SetWindowTextA(name, chosen.c_str());
+        pressButton(dialog, IDOK);
+    });
+    fxtest::Win32Monitor::click(app.optionsControl(fx::optwin::groupAlertCheck));
+
+    ASSERT_EQ(app.modals.seen.size(), 1u);
+    const ModalSeen& dialog = app.modals.seen[0];
+    EXPECT_EQ(dialog.caption, "Select A Sound File");
+    EXPECT_EQ(filterShown, "Sound File (*.wav)");
+    EXPECT_FALSE(dialog.buttons.contains(chx1));  // the read-only box is hidden
+    EXPECT_EQ(dialog.owner, nullptr);
+    // Centred on the screen, with no owner.
+    EXPECT_EQ(dialog.place.x, (GetSystemMetrics(SM_CXSCREEN) - dialog.place.width) / 2);
+    EXPECT_EQ(fxtest::windowText(app.optionsControl(fx::optwin::groupSoundBox)), chosen);
+
+    // The grouped-pairs alert now plays that file: every pair stands at its reference
+    // price, so the slots hold the two groups in order.
+    app.chooseReferenceDay(0);
+    EXPECT_EQ(app.layer.lastSound(), chosen);
+}
+
+TEST_F(ModalTest, CancelledFileDialogGivesNothing) {
+    app.start();
+    app.modals.then([](HWND dialog) { pressButton(dialog, IDCANCEL); });
+    const auto chosen =
+        app.layer.chooseFileToOpen({"Select A Sound File", "Sound File (*.wav)", "*.wav", "wav"});
+    EXPECT_EQ(chosen, std::nullopt);
+    EXPECT_EQ(app.modals.seen.size(), 1u);
+}
+
+}  // namespace
