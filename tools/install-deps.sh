@@ -14,5 +14,7 @@ echo "Installing:$missing"
 sudo=""
 [ "$(id -u)" -ne 0 ] && sudo=sudo
 export DEBIAN_FRONTEND=noninteractive
-$sudo apt-get update -qq
-$sudo apt-get install -y -qq --no-install-recommends $missing
+# Another install may hold the package lock for a while: wait for it rather than fail.
+apt="$sudo apt-get -o DPkg::Lock::Timeout=600"
+$apt update -qq
+$apt install -y -qq --no-install-recommends $missing
