@@ -43,7 +43,7 @@ clean:
 # Reliability and speed: the native tests under AddressSanitizer and
 # UndefinedBehaviorSanitizer, every fuzz target for FUZZ_SECONDS (clang and libFuzzer),
 # the headless soak of a million ticks, the monitor's benchmarks against their baselines.
-.PHONY: test-asan fuzz soak bench
+.PHONY: test-asan fuzz soak bench coverage
 FUZZ_SECONDS ?= 60
 
 test-asan: deps
@@ -61,3 +61,14 @@ soak: build-linux
 
 bench: build-linux
 	build/linux/bin/monitor_bench
+
+# Line coverage of src/ by the native suite (gcovr, installed when missing).
+coverage:
+	@sh tools/install-deps.sh gcovr
+	cmake --preset coverage >/dev/null
+	cmake --build --preset coverage
+	find build/coverage -name '*.gcda' -delete
+	ctest --preset coverage --output-on-failure >/dev/null
+	@echo "Line coverage of src/ by the native tests (the Win32 code runs only under Wine):"
+	@gcovr --root . --filter 'src/' --exclude 'src/window/win32/' --exclude 'src/app/win32/' \
+	    --exclude '.*_win32\.cpp' build/coverage --txt /dev/null --print-summary

@@ -43,23 +43,28 @@ void openBasket(Monitor& monitor, TradeDirection direction) {
     logEvent(monitor, "Ref. Bias = " + formatNumber(ranking.referenceBias));
 }
 
+float basketTerm(TradeDirection direction, float entry, float current, float factor) {
+    const float move = direction == TradeDirection::Buy ? current - entry : entry - current;
+    return move * factor;
+}
+
+int basketTotal(const std::array<float, pairCount>& terms) {
+    int total = roundToInt(terms[0]);
+    for (int k = 1; k < pairCount; ++k)
+        total = roundToInt(static_cast<float>(static_cast<double>(total) + terms[k]));
+    return total;
+}
+
 void updateBasketPips(Monitor& monitor) {
-    const bool buy = monitor.trade.tradeState == buyTrade;
-    const auto& current = monitor.prices.currentPrice;
-    const auto& entry = monitor.trade.entryPrice;
-    int total = 0;
+    const TradeDirection direction =
+        monitor.trade.tradeState == buyTrade ? TradeDirection::Buy : TradeDirection::Sell;
+    std::array<float, pairCount> terms{};
     for (int k = 0; k < pairCount; ++k) {
-        const float move = buy ? current[k] - entry[k] : entry[k] - current[k];
-        const float term = move * pipFactor(monitor.state.PairTable[k]);
-        // The total is rounded after every pair, so half-pip moves of several pairs
-        // do not add up to whole pips.
-        if (k == 0) {
-            total = roundToInt(term);
-        } else {
-            total = roundToInt(static_cast<float>(static_cast<double>(total) + term));
-        }
+        terms[k] = basketTerm(direction, monitor.trade.entryPrice[k], monitor.prices.currentPrice[k],
+                              pipFactor(monitor.state.PairTable[k]));
     }
-    monitor.layer.setControlText(monitor.mainWindow, mainwin::pipsBox, formatNumber(total));
+    monitor.layer.setControlText(monitor.mainWindow, mainwin::pipsBox,
+                                 formatNumber(basketTotal(terms)));
 }
 
 void closeBasket(Monitor& monitor) {

@@ -23,4 +23,15 @@ bool writeAll(FileHandle file, const char* data, std::size_t size);
 // True when the file was closed without an error.
 bool closeFile(FileHandle file);
 
+// While one lives, every write of its thread fails as on a full disk (the file itself
+// is still created): how a test sees a failed write reported as failed, on any system.
+class SimulatedWriteFailure {
+public:
+    SimulatedWriteFailure();
+    ~SimulatedWriteFailure();
+    SimulatedWriteFailure(const SimulatedWriteFailure&) = delete;
+    SimulatedWriteFailure& operator=(const SimulatedWriteFailure&) = delete;
+    static bool active();
+};
+
 }  // namespace fx::platform

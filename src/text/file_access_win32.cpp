@@ -37,6 +37,7 @@ std::size_t readSome(FileHandle file, char* buffer, std::size_t size) {
 }
 
 bool writeAll(FileHandle file, const char* data, std::size_t size) {
+    if (SimulatedWriteFailure::active()) return false;
     if (file == invalidFile) return false;
     while (size > 0) {
         const DWORD chunk = static_cast<DWORD>(size < maxTransfer ? size : maxTransfer);

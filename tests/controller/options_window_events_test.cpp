@@ -1,123 +1,96 @@
+#include "controller/options_window_events.h"
+
 #include <gtest/gtest.h>
 
-#include "ranking/ranking_bench.h"
+#include "support/headless_monitor.h"
 
 namespace {
 
-using fxtest::RankingBench;
-using Lines = std::vector<std::string>;
+using fxtest::Lines;
 namespace ow = fx::optwin;
 
-class OptionsWindow : public testing::Test {
+class OptionsWindowTest : public testing::Test {
 protected:
-    OptionsWindow() { layer().showWindow(window(), true); }
-    RankingBench bench;
-    fx::HeadlessLayer& layer() { return bench.layer(); }
-    fx::WindowId window() { return bench.h.optionsWindow(); }
-    bool visible() { return layer().window(window())->visible; }
-    std::string text(int id) { return layer().controlText(window(), id); }
-    Lines messageTexts() {
-        Lines texts;
-        for (const fx::MessageRecord& m : layer().messages()) texts.push_back(m.text);
-        return texts;
+    OptionsWindowTest() {
+        h.writeData(3);
+        h.start();
+        h.layer.showWindow(h.optionsWindow(), true);
     }
+    fxtest::HeadlessMonitor h;
+    bool visible() { return h.layer.window(h.optionsWindow())->visible; }
+    std::string text(int id) { return h.layer.controlText(h.optionsWindow(), id); }
 };
 
-TEST_F(OptionsWindow, CheckingABoxAsksForItsSoundFile) {
-    for (int check :
-         {ow::anchorAlertCheck, ow::biasAlertCheck, ow::groupAlertCheck, ow::slotAlertCheck}) {
+TEST_F(OptionsWindowTest, CheckingABoxAsksForItsSoundUncheckingAsksNothing) {
+    for (int check : {ow::anchorAlertCheck, ow::biasAlertCheck, ow::groupAlertCheck, ow::slotAlertCheck}) {
         const std::string path = "C:\\sounds\\alert" + std::to_string(check) + ".wav";
-        layer().queueFileChoice(path);
-        ASSERT_TRUE(bench.h.clickOptions(check));
-        EXPECT_TRUE(bench.optionChecked(check));
+        h.layer.queueFileChoice(path);
+        h.clickOptions(check);
         EXPECT_EQ(text(check + 1), path);
     }
-    ASSERT_EQ(layer().fileDialogs().size(), 4u);
-    const fx::FileDialogRequest& request = layer().fileDialogs()[0];
+    h.clickOptions(ow::groupAlertCheck);
+    EXPECT_FALSE(h.optionChecked(ow::groupAlertCheck));
+    EXPECT_EQ(text(ow::groupSoundBox), "C:\\sounds\\alert6.wav");
+    ASSERT_EQ(h.layer.fileDialogs().size(), 4u);
+    const fx::FileDialogRequest& request = h.layer.fileDialogs()[0];
     EXPECT_EQ(request.title, "Select A Sound File");
     EXPECT_EQ(request.filterName, "Sound File (*.wav)");
     EXPECT_EQ(request.filterPattern, "*.wav");
     EXPECT_EQ(request.defaultExtension, "wav");
 }
 
-TEST_F(OptionsWindow, UncheckingKeepsTheSoundAndAsksNothing) {
-    layer().queueFileChoice("C:\\sounds\\ding.wav");
-    bench.h.clickOptions(ow::groupAlertCheck);
-    bench.h.clickOptions(ow::groupAlertCheck);
-    EXPECT_FALSE(bench.optionChecked(ow::groupAlertCheck));
-    EXPECT_EQ(text(ow::groupSoundBox), "C:\\sounds\\ding.wav");
-    EXPECT_EQ(layer().fileDialogs().size(), 1u);
-}
-
-TEST_F(OptionsWindow, CancellingTheDialogEmptiesTheSoundBoxAndKeepsTheCheck) {
-    layer().setControlText(window(), ow::biasSoundBox, "C:\\sounds\\old.wav");
-    layer().queueFileChoice(std::nullopt);
-    bench.h.clickOptions(ow::biasAlertCheck);
-    EXPECT_TRUE(bench.optionChecked(ow::biasAlertCheck));
+TEST_F(OptionsWindowTest, CancellingTheDialogEmptiesTheSoundBoxAndKeepsTheCheck) {
+    h.layer.setControlText(h.optionsWindow(), ow::biasSoundBox, "C:\\sounds\\old.wav");
+    h.layer.queueFileChoice(std::nullopt);
+    h.clickOptions(ow::biasAlertCheck);
+    EXPECT_TRUE(h.optionChecked(ow::biasAlertCheck));
     EXPECT_EQ(text(ow::biasSoundBox), "");
 }
 
-TEST_F(OptionsWindow, RankingDuringTheDialogSeesTheBoxCheckedWithItsOldSound) {
-    layer().setControlText(window(), ow::groupSoundBox, "old.wav");
-    layer().queueFileChoice("new.wav", [this] { bench.rankWithMoves({}); });
-    bench.h.clickOptions(ow::groupAlertCheck);
-    EXPECT_EQ(bench.newLogLines(), Lines{"Pairs are perfectly grouped."});
-    EXPECT_EQ(layer().sounds(), Lines{"old.wav"});
+TEST_F(OptionsWindowTest, ARankingDuringTheDialogSeesTheBoxCheckedWithItsOldSound) {
+    h.layer.setControlText(h.optionsWindow(), ow::groupSoundBox, "old.wav");
+    h.layer.queueFileChoice("new.wav", [this] { h.rankWithMoves({}); });
+    h.clickOptions(ow::groupAlertCheck);
+    EXPECT_EQ(h.newLogLines(), Lines{"Pairs are perfectly grouped."});
+    EXPECT_EQ(h.layer.sounds(), Lines{"old.wav"});
     EXPECT_EQ(text(ow::groupSoundBox), "new.wav");
 }
 
-struct ExitCase {
-    const char* name;
-    bool slotAlertOn;
-    int pairPosition;  // -1: none chosen
-    int slotPosition;
-    Lines messages;
-    bool staysOpen;
-};
-
-const ExitCase exitCases[] = {
-    {"EveryBoxClearHides", false, -1, -1, {}, false},
-    {"PairMissing", true, -1, 2, {"Please Select a Pair or uncheck the box."}, true},
-    {"SlotMissing", true, 7, -1, {"Please Select a Target Slot for the pair."}, true},
-    {"BothMissingInOrder",
-     true,
-     -1,
-     -1,
-     {"Please Select a Pair or uncheck the box.", "Please Select a Target Slot for the pair."},
-     true},
-    {"BothChosenHides", true, 7, 2, {}, false},
-};
-
-class ExitButton : public OptionsWindow, public testing::WithParamInterface<ExitCase> {};
-
-TEST_P(ExitButton, ChecksThePairInSlotAlertBeforeHiding) {
-    const ExitCase& c = GetParam();
-    layer().setChecked(window(), ow::slotAlertCheck, c.slotAlertOn);
-    layer().selectPosition(window(), ow::slotAlertPairCombo, c.pairPosition);
-    layer().selectPosition(window(), ow::slotAlertSlotCombo, c.slotPosition);
-    ASSERT_TRUE(bench.h.clickOptions(ow::exitButton));
-    EXPECT_EQ(messageTexts(), c.messages);
-    for (const fx::MessageRecord& m : layer().messages()) {
-        EXPECT_EQ(m.owner, window());
-        EXPECT_EQ(m.caption, "Error");
-        EXPECT_EQ(m.buttons, fx::MessageButtons::Ok);
-        EXPECT_EQ(m.icon, m.text.starts_with("Please Select a Pair")
-                              ? fx::MessageIcon::Exclamation
-                              : fx::MessageIcon::Information);
+TEST_F(OptionsWindowTest, ExitChecksThePairInSlotAlertBeforeHiding) {
+    const struct {
+        bool slotAlertOn;
+        int pair, slot;  // list positions, -1 for none
+        Lines messages;
+    } cases[] = {
+        {false, -1, -1, {}},
+        {true, -1, 2, {"Please Select a Pair or uncheck the box."}},
+        {true, 7, -1, {"Please Select a Target Slot for the pair."}},
+        {true, -1, -1, {"Please Select a Pair or uncheck the box.", "Please Select a Target Slot for the pair."}},
+        {true, 7, 2, {}},
+    };
+    for (const auto& c : cases) {
+        h.layer.forgetRecords();
+        h.layer.showWindow(h.optionsWindow(), true);
+        h.layer.setChecked(h.optionsWindow(), ow::slotAlertCheck, c.slotAlertOn);
+        h.layer.selectPosition(h.optionsWindow(), ow::slotAlertPairCombo, c.pair);
+        h.layer.selectPosition(h.optionsWindow(), ow::slotAlertSlotCombo, c.slot);
+        h.clickOptions(ow::exitButton);
+        EXPECT_EQ(h.messageTexts(), c.messages);
+        for (const fx::MessageRecord& m : h.layer.messages()) {
+            EXPECT_EQ(m.owner, h.optionsWindow());
+            EXPECT_EQ(m.caption, "Error");
+            EXPECT_EQ(m.icon, m.text.starts_with("Please Select a Pair") ? fx::MessageIcon::Exclamation
+                                                                        : fx::MessageIcon::Information);
+        }
+        EXPECT_EQ(visible(), !c.messages.empty()) << c.pair << " " << c.slot;
     }
-    EXPECT_EQ(visible(), c.staysOpen);
-    EXPECT_EQ(bench.optionChecked(ow::slotAlertCheck), c.slotAlertOn);
 }
 
-INSTANTIATE_TEST_SUITE_P(OptionsWindow, ExitButton, testing::ValuesIn(exitCases),
-                         [](const auto& info) { return std::string(info.param.name); });
-
-TEST_F(OptionsWindow, CloseBoxHidesWithoutChecking) {
-    layer().setChecked(window(), ow::slotAlertCheck, true);
-    layer().requestClose(window());
+TEST_F(OptionsWindowTest, TheCloseBoxHidesWithoutChecking) {
+    h.layer.setChecked(h.optionsWindow(), ow::slotAlertCheck, true);
+    h.layer.requestClose(h.optionsWindow());
     EXPECT_FALSE(visible());
-    EXPECT_TRUE(layer().messages().empty());
-    EXPECT_TRUE(bench.optionChecked(ow::slotAlertCheck));
+    EXPECT_TRUE(h.layer.messages().empty());
 }
 
 }  // namespace

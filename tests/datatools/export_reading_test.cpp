@@ -103,17 +103,6 @@ TEST_F(ExportReadingTest, RejectedLinesAreCountedAndTheFirstFiveKeptWithLineNumb
     EXPECT_EQ(reading.firstRejected[4].lineNumber, 8);
 }
 
-TEST_F(ExportReadingTest, AGivenDateFormatSettlesWhatTheFileDoesNotShow) {
-    const std::string content = "Date,Close\n01/02/2009,1.5\n01/03/2009,1.6\n";
-    EXPECT_TRUE(read(content).dateOrderAssumed);
-    EXPECT_EQ(daysOf(read(content)),
-              (std::vector<std::string>{"01-02-2009=1.5", "01-03-2009=1.6"}));
-    EXPECT_EQ(daysOf(read(content, "DD/MM/YYYY")),
-              (std::vector<std::string>{"02-01-2009=1.5", "03-01-2009=1.6"}));
-    // Dates that do not fit the given format are rejected, not read another way.
-    EXPECT_EQ(read("Date,Close\n2009.01.05,1.5\n", "DD.MM.YYYY").rejectedCount, 1);
-}
-
 TEST_F(ExportReadingTest, FilesThatGiveNothingSayWhy) {
     const std::pair<std::string, std::string> cases[] = {
         {"\r\n  \r\n", "no lines"},

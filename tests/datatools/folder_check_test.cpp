@@ -82,22 +82,6 @@ TEST_F(FolderCheckTest, WhereAndWhyTheUsableHistoryStops) {
     EXPECT_EQ(verdict.status, CheckStatus::Clean);
 }
 
-TEST_F(FolderCheckTest, AShortFileLimitsTheCountForAllPairs) {
-    std::string content;
-    for (int r = 0; r < 250; ++r) content += fxtest::historyDate(r) + ",1.2345\n";
-    h.writeHistoryLines(h.pairIndex("CHFJPY"), content);
-    check();
-    EXPECT_EQ(result.referenceDays, 250);
-    EXPECT_FALSE(pair("CHFJPY").history.stop);  // short, not broken
-    for (const auto& p : result.pairs) EXPECT_EQ(p.limitsReferenceDays, p.symbol == "CHFJPY");
-
-    h.writeData(600);
-    check();
-    EXPECT_EQ(result.referenceDays, 499);
-    EXPECT_EQ(pair("GBPUSD").history.linesIgnored, 101);
-    EXPECT_TRUE(contains(report, "Reference days: 499 (the most the monitor reads)")) << report;
-}
-
 TEST_F(FolderCheckTest, AMissingHistoryFileWouldStopTheMonitor) {
     h.folder.remove("EURGBP.csv");
     check();

@@ -93,19 +93,6 @@ TEST_F(ImportCommandTest, NothingIsWrittenForAFileWithNoRows) {
     EXPECT_TRUE(contains(run.out, "--align: nothing written")) << run.out;
 }
 
-TEST_F(ImportCommandTest, RejectedLinesAreReportedWithTheirLineNumbers) {
-    std::string content = mt4Export({"2009.01.05", "2009.01.06"});
-    for (int i = 0; i < 7; ++i) content += "2009.01.07,00:00,1,1,1,n/a,0\r\n";
-    exports.write("EURUSD.csv", content);
-    const auto run = import({"EURUSD.csv"});
-    EXPECT_EQ(run.status, 0);
-    EXPECT_TRUE(
-        contains(run.out, "7 lines rejected:\n    line 3: close \"n/a\" is not a price above 0"))
-        << run.out;
-    EXPECT_TRUE(contains(run.out, "    line 7: ")) << run.out;
-    EXPECT_FALSE(contains(run.out, "    line 8: ")) << run.out;
-}
-
 TEST_F(ImportCommandTest, AFailedWriteLeavesTheOldFileAndNoTemporaryFile) {
     exports.write("EURUSD.csv", mt4Export({"2009.01.05"}));
     out.write("EURUSD.csv", "old\r\n");

@@ -76,34 +76,4 @@ TEST_F(RoundTripTest, TheCheckPassesAndTheMonitorOffersEveryCommonDay) {
             ASSERT_EQ(h.monitor().prices.priceHistory[k][r].date, list->entries[r]) << h.symbol(k);
 }
 
-TEST_F(RoundTripTest, TheReplayOffersTheSameDays) {
-    arguments.insert(arguments.end(), {"--days", "250", "--newest-first"});
-    ASSERT_EQ(fxtest::runImportTool(arguments).status, 0);
-    std::string ticks = "time";
-    std::string prices = "01-05-2009 10:00:00";
-    for (int k = 0; k < fx::pairCount; ++k) {
-        ticks.append(",").append(h.symbol(k));
-        prices.append(",").append(std::to_string(fxtest::typicalPrice(h.symbol(k))));
-    }
-    h.folder.write("ticks.csv", ticks + "\n" + prices + "\n");
-    const auto replay = [&](const std::string& position) {
-        const std::vector<std::string> words = {"--data", h.folder.path(), "--reference-day",
-                                                position, h.folder.pathOf("ticks.csv")};
-        const std::vector<std::string_view> views(words.begin(), words.end());
-        std::ostringstream log, messages;
-        const int status = fx::replayMain(views, log, messages);
-        return std::make_pair(status, log.str() + messages.str());
-    };
-    // Newest first: the last position holds the oldest of the 250 newest common days.
-    std::vector<std::string> common = fxtest::weekdays(exportedDays);
-    common.erase(common.begin() + 20, common.begin() + 20 + fx::pairCount);
-    const std::string oldest = common[common.size() - 250];
-    const auto last = replay("249");
-    EXPECT_EQ(last.first, fx::replayDone) << last.second;
-    EXPECT_TRUE(contains(last.second, "New Reference date: " + oldest.substr(5, 2) + "-" +
-                                          oldest.substr(8, 2) + "-" + oldest.substr(0, 4)))
-        << last.second;
-    EXPECT_TRUE(contains(replay("250").second, "no such position"));
-}
-
 }  // namespace

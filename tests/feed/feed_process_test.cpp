@@ -13,6 +13,7 @@
 #include <thread>
 
 #include "feed/tool_files.h"
+#include "support/feed_process.h"
 #include "prices/price_files.h"
 #include "support/temp_folder.h"
 
@@ -21,48 +22,6 @@ namespace {
 
 namespace fs = std::filesystem;
 using namespace std::chrono_literals;
-
-class FeedProcess {
-public:
-    explicit FeedProcess(std::vector<std::string> arguments) {
-        arguments.insert(arguments.begin(), FX_FEED_PROGRAM);
-        std::vector<char*> argv;
-        for (std::string& argument : arguments) argv.push_back(argument.data());
-        argv.push_back(nullptr);
-        pid_ = ::fork();
-        if (pid_ == 0) {
-            ::execv(argv[0], argv.data());
-            ::_exit(127);
-        }
-    }
-    ~FeedProcess() {
-        if (pid_ > 0 && !status_) {
-            ::kill(pid_, SIGKILL);
-            ::waitpid(pid_, nullptr, 0);
-        }
-    }
-
-    bool started() const { return pid_ > 0; }
-    void signal(int number) const { ::kill(pid_, number); }
-
-    // The exit status, or nothing if the process has not ended within the time.
-    std::optional<int> waitForExit(std::chrono::seconds limit) {
-        const auto deadline = std::chrono::steady_clock::now() + limit;
-        while (!status_ && std::chrono::steady_clock::now() < deadline) {
-            int status = 0;
-            if (::waitpid(pid_, &status, WNOHANG) == pid_) {
-                status_ = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
-            } else {
-                std::this_thread::sleep_for(5ms);
-            }
-        }
-        return status_;
-    }
-
-private:
-    pid_t pid_ = -1;
-    std::optional<int> status_;
-};
 
 // Polls for a condition the feed will bring about, up to a limit.
 template <typename Condition>

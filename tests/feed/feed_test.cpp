@@ -97,19 +97,6 @@ TEST_F(FeedTest, WalkStartsAtTheLatestHistoryPricesOfAV17bFolder) {
     EXPECT_FALSE(folder.exists("USDCAD_RT.csv"));
 }
 
-TEST_F(FeedTest, WalkWritesAllSixteenSymbolsAndWarnsOfCurrenciesWithoutHistory) {
-    copyFromSample("EURUSD", folder.path(), false);
-    auto o = options();
-    o.count = 2;
-    ASSERT_EQ(run(o), 0);
-    for (const std::string_view symbol : sampleSymbols)
-        EXPECT_TRUE(isFullPriceText(symbol, firstLine(symbol))) << symbol;
-    // Only the euro has a price to start from.
-    for (const std::string_view code : {"GBP", "AUD", "NZD", "JPY", "CHF", "CAD"})
-        EXPECT_NE(messages.str().find("for " + std::string(code) + ";"), std::string::npos) << code;
-    EXPECT_EQ(messages.str().find("for EUR;"), std::string::npos);
-}
-
 TEST_F(FeedTest, WalkKeepsCrossesConsistentWithTheirLegs) {
     for (const std::string_view symbol : sampleSymbols)
         copyFromSample(symbol, folder.path(), false);
@@ -125,21 +112,6 @@ TEST_F(FeedTest, WalkKeepsCrossesConsistentWithTheirLegs) {
     const auto history = crlfLines(folder.pathOf("EURUSD.csv"), crlf);
     // 20 minutes of trading: far less than a day's range away from the start.
     EXPECT_NEAR(price("EURUSD"), fx::parseNumber(history.back().substr(11)), 0.02);
-}
-
-TEST_F(FeedTest, CountStopsAfterThatManyRounds) {
-    std::vector<std::string> lines;
-    for (int line = 1; line <= 5; ++line) {
-        lines.push_back(priceLine("03-07-2009 14:19:0" + std::to_string(line), [&](int k) {
-            return std::to_string(line) + "." + std::to_string(k);
-        }));
-    }
-    auto o = options();
-    o.ticksFile = writeTicks(lines);
-    o.count = 3;
-    ASSERT_EQ(run(o), 0) << messages.str();
-    for (int k = 0; k < fx::pairCount; ++k)
-        EXPECT_EQ(firstLine(v17b.pairTable[k]), "3." + std::to_string(k));
 }
 
 TEST_F(FeedTest, TicksWriteTheFieldsAndRemoveFilesForEmptyFields) {
@@ -187,17 +159,6 @@ TEST_F(FeedTest, RefusesAMalformedTicksFileOrAMissingFolderBeforeWritingAnything
     EXPECT_NE(messages.str().find("absent is not a folder"), std::string::npos) << messages.str();
 }
 
-TEST_F(FeedTest, TicksHeaderIsCheckedAgainstTheChosenVariant) {
-    auto o = options();
-    o.ticksFile = writeTicks({priceLine("03-07-2009 14:19:05", [](int) { return "1.25"; })});
-    o.variant = &fx::variant(fx::VariantId::V17);
-    EXPECT_EQ(run(o), 2);
-    o.variant = &fx::variant(fx::VariantId::V17c);
-    EXPECT_EQ(run(o), 2);
-    o.variant = nullptr;
-    EXPECT_EQ(run(o), 0);
-}
-
 // Reads the files over and over while the feed rewrites them as fast as it can; every
 // first line seen must be a whole price: never empty, cut short or missing. Regression:
 // on Windows, renaming a new file over the old made the reader's open fail now and then.
@@ -228,39 +189,6 @@ TEST_F(FeedTest, AtomicWritesNeverShowAPartialLineNorAMissingFile) {
     EXPECT_GT(reads, 0);
     EXPECT_TRUE(bad.empty()) << bad.size() << " partial reads, first: \"" << bad.front() << "\"";
     EXPECT_TRUE(leftovers().empty());
-}
-
-TEST(FeedOptionsTest, ReadsEveryOptionInBothForms) {
-    std::vector<std::string> words = {
-        "fxfeed", "--variant=17c", "--interval-ms",   "250", "--count=12", "--seed",
-        "99",     "--in-place",    "--ticks=a.ticks", "run"};
-    std::vector<char*> argv;
-    for (std::string& word : words) argv.push_back(word.data());
-    const auto parsed = fx::feed::parseFeedOptions(static_cast<int>(argv.size()), argv.data());
-    ASSERT_EQ(parsed.error, "");
-    const auto& o = parsed.options;
-    EXPECT_EQ(o.variant, &fx::variant(fx::VariantId::V17c));
-    EXPECT_EQ(o.intervalMs, 250u);
-    EXPECT_EQ(o.count, 12u);
-    EXPECT_EQ(o.seed, 99u);
-    EXPECT_EQ(o.mode, fx::feed::WriteMode::InPlace);
-    EXPECT_EQ(o.ticksFile, "a.ticks");
-    EXPECT_EQ(o.folder, "run");
-}
-
-TEST(FeedOptionsTest, RefusesBadCommandLines) {
-    const std::vector<std::vector<std::string>> bad = {
-        {"--variant", "18"}, {"--interval-ms", "-5"}, {"--count", "0"},    {"--count"},
-        {"--seed", "x"},     {"--in-place=yes"},      {"--colour", "red"}, {"a", "b"},
-        {"--ticks="},
-    };
-    for (std::vector<std::string> words : bad) {
-        words.insert(words.begin(), "fxfeed");
-        std::vector<char*> argv;
-        for (std::string& word : words) argv.push_back(word.data());
-        const auto parsed = fx::feed::parseFeedOptions(static_cast<int>(argv.size()), argv.data());
-        EXPECT_NE(parsed.error, "") << words[1];
-    }
 }
 
 }  // namespace

@@ -8,13 +8,12 @@
 
 #include <string>
 
-#include "loader_fixture.h"
 #include "prices/price_files.h"
+#include "support/headless_monitor.h"
 #include "text/text_file.h"
 
 namespace {
 
-using fxtest::LoaderTest;
 
 // Opens a file the way a terminal that keeps rewriting it does.
 class WriterHandle {
@@ -41,22 +40,19 @@ private:
     HANDLE handle_;
 };
 
-TEST_F(LoaderTest, BothLoadersReadFilesHeldOpenForWriting) {
+TEST(FileSharingTest, BothLoadersReadFilesHeldOpenForWriting) {
+    fxtest::HeadlessMonitor h;
     h.writeData(10);
+    h.buildWindows();
     WriterHandle history(h.folder.pathOf("EURUSD.csv"));
     WriterHandle realtime(h.folder.pathOf("EURUSD_RT.csv"));
-    ASSERT_TRUE(history.isOpen());
-    ASSERT_TRUE(realtime.isOpen());
-
-    fx::loadHistory(monitor);
-    EXPECT_TRUE(messages().empty());
-    EXPECT_EQ(monitor.prices.historyRowCount, 10);
-    EXPECT_EQ(currentPrice(7), fxtest::typicalPrice("EURUSD"));
-
+    ASSERT_TRUE(history.isOpen() && realtime.isOpen());
+    fx::loadHistory(h.monitor());
+    EXPECT_EQ(h.monitor().prices.historyRowCount, 10);
     ASSERT_TRUE(realtime.rewrite("1.4321,1.4323\r\n"));
-    fx::loadRealtime(monitor);
-    EXPECT_TRUE(messages().empty());
-    EXPECT_EQ(currentPrice(7), 1.4321f);
+    fx::loadRealtime(h.monitor());
+    EXPECT_TRUE(h.layer.messages().empty());
+    EXPECT_EQ(h.monitor().prices.currentPrice[7], 1.4321f);
 }
 
 TEST(FileSharingTest, AnOpenReaderDoesNotBlockAWriter) {

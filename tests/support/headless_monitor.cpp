@@ -1,23 +1,38 @@
 #include "support/headless_monitor.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <stdexcept>
 
 #include "app/startup.h"
 #include "monitor/main_window.h"
-#include "monitor/options_window.h"
+#include "ranking/ranking.h"
 
 namespace fxtest {
 
-float typicalPrice(std::string_view symbol) {
-    if (symbol.ends_with("JPY")) return 100.25f;
-    return 1.2345f;
+namespace {
+
+std::string priceText(float price) {
+    char number[64];
+    std::snprintf(number, sizeof number, "%.6f", static_cast<double>(price));
+    return number;
 }
+
+}  // namespace
+
+float typicalPrice(std::string_view symbol) { return symbol.ends_with("JPY") ? 100.25f : 1.2345f; }
 
 std::string historyDate(int row) {
     fx::SettableClock day(fx::LocalTime{2008, 1, 2, 0, 0, 0});
     day.advanceSeconds(static_cast<long long>(row) * 86400);
     return fx::dateText(day.now());
+}
+
+Lines startingWith(const Lines& lines, std::string_view prefix) {
+    Lines found;
+    for (const std::string& line : lines)
+        if (line.starts_with(prefix)) found.push_back(line);
+    return found;
 }
 
 HeadlessMonitor::HeadlessMonitor(fx::VariantId id) : variant(fx::variant(id)) {}
@@ -34,18 +49,17 @@ int HeadlessMonitor::pairIndex(std::string_view name) const {
     throw std::invalid_argument("no such pair in this variant");
 }
 
+std::string HeadlessMonitor::groupSymbol(int groupPosition) const {
+    return symbol(fx::pairGroupOrder[groupPosition]);
+}
+
 void HeadlessMonitor::writeData(int rows, std::function<float(int, int)> price) {
     if (!price) price = [this](int pair, int) { return typicalPrice(symbol(pair)); };
     for (int k = 0; k < fx::pairCount; ++k) {
         std::string content;
-        char number[64];
-        for (int r = 0; r < rows; ++r) {
-            std::snprintf(number, sizeof number, "%.5f", static_cast<double>(price(k, r)));
-            content += historyDate(r) + "," + number + "\r\n";
-        }
+        for (int r = 0; r < rows; ++r) content += historyDate(r) + "," + priceText(price(k, r)) + "\r\n";
         writeHistoryLines(k, content);
-        std::snprintf(number, sizeof number, "%.5f", static_cast<double>(price(k, 0)));
-        writeRealtime(k, number);
+        writeRealtime(k, priceText(price(k, 0)));
     }
 }
 
@@ -57,16 +71,58 @@ void HeadlessMonitor::writeRealtime(int pair, std::string_view content) const {
     folder.write(symbol(pair) + "_RT.csv", content);
 }
 
-void HeadlessMonitor::setPrice(int pair, float price) const {
-    char number[64];
-    std::snprintf(number, sizeof number, "%.6f", static_cast<double>(price));
-    writeRealtime(pair, number);
+void HeadlessMonitor::setPrice(int pair, float price) const { writeRealtime(pair, priceText(price)); }
+
+void HeadlessMonitor::movePrice(int pair, float delta) const {
+    setPrice(pair, typicalPrice(symbol(pair)) + delta);
+}
+
+void HeadlessMonitor::buildWindows() {
+    monitor_ = std::make_unique<fx::Monitor>(variant, layer, clock, folder.pathOf("fxmonitor.exe"),
+                                             folder.path());
+    fx::buildWindows(*monitor_);
 }
 
 void HeadlessMonitor::start() {
     monitor_ = std::make_unique<fx::Monitor>(variant, layer, clock, folder.pathOf("fxmonitor.exe"),
                                              folder.path());
     fx::startMonitor(*monitor_);
+    seenLogRows_ = logDescriptions().size();
+}
+
+void HeadlessMonitor::startWithReferenceDay(int rows) {
+    writeData(rows);
+    start();
+    chooseReferenceDay(0);
+}
+
+void HeadlessMonitor::startInRealTime(int rows) {
+    startWithReferenceDay(rows);
+    clickMain(fx::mainwin::realTimeModeCheck);
+}
+
+void HeadlessMonitor::setMoves(const std::array<int, fx::pairCount>& moves) {
+    for (int g = 0; g < fx::pairCount; ++g) {
+        const int pair = fx::pairGroupOrder[g];
+        const bool jpy = symbol(pair).ends_with("JPY");
+        const double reference = jpy ? 100.0 : 1.0;
+        const double perPip = jpy ? 0.01 : 0.0001;
+        const double sign = g < fx::buyGroupSize ? 1.0 : -1.0;
+        monitor_->prices.priceHistory[pair][0].price = static_cast<float>(reference);
+        monitor_->prices.currentPrice[pair] =
+            static_cast<float>(reference + sign * moves[g] * perPip);
+    }
+}
+
+void HeadlessMonitor::rankWithMoves(const std::array<int, fx::pairCount>& moves) {
+    setMoves(moves);
+    fx::rankPairs(*monitor_);
+}
+
+void HeadlessMonitor::switchOn(fx::AlertKind rule, const std::string& sound) {
+    const int box = fx::alertCheckBoxOf(rule);
+    layer.setChecked(optionsWindow(), box, true);
+    layer.setControlText(optionsWindow(), fx::optwin::soundBoxOf(box), sound);
 }
 
 bool HeadlessMonitor::chooseReferenceDay(int position) {
@@ -75,11 +131,11 @@ bool HeadlessMonitor::chooseReferenceDay(int position) {
 
 bool HeadlessMonitor::clickMain(int controlId) { return layer.click(mainWindow(), controlId); }
 
-bool HeadlessMonitor::chooseMenu(int menuId) { return layer.chooseMenu(mainWindow(), menuId); }
-
 bool HeadlessMonitor::clickOptions(int controlId) {
     return layer.click(optionsWindow(), controlId);
 }
+
+bool HeadlessMonitor::chooseMenu(int menuId) { return layer.chooseMenu(mainWindow(), menuId); }
 
 int HeadlessMonitor::tick(int count) {
     int delivered = 0;
@@ -90,12 +146,19 @@ int HeadlessMonitor::tick(int count) {
     return delivered;
 }
 
-std::vector<std::string> HeadlessMonitor::logDescriptions() {
-    std::vector<std::string> rows;
+Lines HeadlessMonitor::logDescriptions() {
+    Lines rows;
     const int count = layer.rowCount(mainWindow(), fx::mainwin::eventLogList);
     for (int r = 0; r < count; ++r)
         rows.push_back(layer.cellText(mainWindow(), fx::mainwin::eventLogList, r, 2));
     return rows;
+}
+
+Lines HeadlessMonitor::newLogLines() {
+    const Lines all = logDescriptions();
+    Lines lines(all.rbegin() + static_cast<long>(std::min(seenLogRows_, all.size())), all.rend());
+    seenLogRows_ = all.size();
+    return lines;
 }
 
 std::string HeadlessMonitor::slotPair(int slotIndex) {
@@ -106,12 +169,26 @@ std::string HeadlessMonitor::slotValue(int slotIndex) {
     return layer.controlText(mainWindow(), fx::mainwin::slotPriceBox(slotIndex));
 }
 
+Lines HeadlessMonitor::slotSymbols() {
+    Lines symbols;
+    for (int s = 0; s < fx::pairCount; ++s) symbols.push_back(slotPair(s));
+    return symbols;
+}
+
 std::string HeadlessMonitor::mainText(int controlId) {
     return layer.controlText(mainWindow(), controlId);
 }
 
-bool HeadlessMonitor::mainEnabled(int controlId) {
-    return layer.isEnabled(mainWindow(), controlId);
+bool HeadlessMonitor::mainEnabled(int controlId) { return layer.isEnabled(mainWindow(), controlId); }
+
+bool HeadlessMonitor::optionChecked(int controlId) {
+    return layer.isChecked(optionsWindow(), controlId);
+}
+
+Lines HeadlessMonitor::messageTexts() const {
+    Lines texts;
+    for (const fx::MessageRecord& message : layer.messages()) texts.push_back(message.text);
+    return texts;
 }
 
 }  // namespace fxtest

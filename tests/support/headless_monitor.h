@@ -1,6 +1,7 @@
 #pragma once
-// A monitor of any variant on the headless window layer, with its data files in a
-// fresh folder that serves as both the working folder and the program's folder.
+// The one fixture of the native tests: a monitor of any variant on the headless window
+// layer, its data files in a fresh folder that is both the working folder and the
+// program's folder, driven and read back as a user would.
 
 #include <array>
 #include <functional>
@@ -10,16 +11,24 @@
 #include <vector>
 
 #include "monitor/monitor.h"
+#include "monitor/options_window.h"
 #include "support/temp_folder.h"
 #include "text/clock.h"
 #include "window/headless/headless_layer.h"
 
 namespace fxtest {
 
-// A plausible price for a symbol: about 100 for yen pairs, about 1.2 for the others.
+using Lines = std::vector<std::string>;
+
+inline constexpr fx::VariantId allVariants[] = {fx::VariantId::V17, fx::VariantId::V17b,
+                                                fx::VariantId::V17c};
+
+// A plausible price: about 100 for yen pairs, about 1.2 for the others.
 float typicalPrice(std::string_view symbol);
 // "MM-DD-YYYY" of the row-th day after 01-02-2008, one a day.
 std::string historyDate(int row);
+// The lines of `lines` that start with the prefix.
+Lines startingWith(const Lines& lines, std::string_view prefix);
 
 class HeadlessMonitor {
 public:
@@ -31,40 +40,63 @@ public:
     fx::HeadlessLayer layer;
     fx::SettableClock clock{fx::LocalTime{2009, 3, 7, 14, 19, 5}};
 
+    // --- data files ---
     // The fourteen history files, `rows` lines each, every pair at its typical price
     // unless `price` says otherwise; and a real-time file per pair at the row-0 price.
     void writeData(int rows, std::function<float(int pair, int row)> price = nullptr);
     void writeHistoryLines(int pair, std::string_view content) const;
-    // The first line of a pair's real-time file (written in the program's folder).
     void writeRealtime(int pair, std::string_view content) const;
     void setPrice(int pair, float price) const;
+    // The real-time price `delta` away from the pair's typical price.
+    void movePrice(int pair, float delta) const;
     std::string symbol(int pair) const;
     int pairIndex(std::string_view symbol) const;
+    // The symbol at a position of PairGroups (0 to 6 the buy group, 7 to 13 the sell group).
+    std::string groupSymbol(int groupPosition) const;
 
-    // Makes the monitor and runs its start-up.
+    // --- start-up ---
+    // The monitor and its windows, nothing loaded: for calling the loaders one by one.
+    void buildWindows();
     void start();
+    // History of `rows` days, start-up, and reference day 0 chosen.
+    void startWithReferenceDay(int rows = 3);
+    // The same, and real-time mode switched on.
+    void startInRealTime(int rows = 3);
     fx::Monitor& monitor() { return *monitor_; }
     fx::WindowId mainWindow() const { return monitor_->mainWindow; }
     fx::WindowId optionsWindow() const { return monitor_->optionsWindow; }
 
-    // What a user does.
+    // --- the ranking on prices set in memory ---
+    // Gives each pair, by group position, the wanted move against reference row 0.
+    void setMoves(const std::array<int, fx::pairCount>& moves);
+    void rankWithMoves(const std::array<int, fx::pairCount>& moves);
+    // An alert switched on as a user leaves it, its sound file chosen.
+    void switchOn(fx::AlertKind rule, const std::string& sound = "");
+
+    // --- what a user does ---
     bool chooseReferenceDay(int position);
     bool clickMain(int controlId);
-    bool chooseMenu(int menuId);
-    // Ticks real-time timer 1 `count` times, the clock a second further each time.
-    // Returns how many ticks were delivered (none while the timer is stopped).
-    int tick(int count = 1);
     bool clickOptions(int controlId);
+    bool chooseMenu(int menuId);
+    // Ticks real-time timer 1 `count` times, the clock a second further each time;
+    // returns how many ticks were delivered (none while the timer is stopped).
+    int tick(int count = 1);
 
-    // What a user sees.
-    std::vector<std::string> logDescriptions();  // newest first
+    // --- what a user sees ---
+    Lines logDescriptions();  // newest first
+    // The rows logged since the last call, oldest first.
+    Lines newLogLines();
     std::string slotPair(int slotIndex);
     std::string slotValue(int slotIndex);
+    Lines slotSymbols();
     std::string mainText(int controlId);
     bool mainEnabled(int controlId);
+    bool optionChecked(int controlId);
+    Lines messageTexts() const;
 
 private:
     std::unique_ptr<fx::Monitor> monitor_;
+    std::size_t seenLogRows_ = 0;
 };
 
 }  // namespace fxtest

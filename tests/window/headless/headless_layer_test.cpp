@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
 #include <vector>
 
 namespace {
@@ -86,49 +87,6 @@ TEST(HeadlessLayer, AnEventDeliveredWhileABoxIsOpenLeavesTheOuterEventAlone) {
     layer.deliver(w, {EventKind::MenuCommand, 2});
     ASSERT_EQ(outerMenuIdsAfterBox.size(), 1u);
     EXPECT_EQ(outerMenuIdsAfterBox[0], 2);
-}
-
-TEST(HeadlessLayer, UnscriptedBoxesLoseNothing) {
-    fx::HeadlessLayer layer;
-    EXPECT_EQ(layer.showMessage(fx::noWindow, "a", "b", fx::MessageIcon::Question,
-                                fx::MessageButtons::YesNo),
-              fx::MessageAnswer::No);
-    EXPECT_EQ(
-        layer.showMessage(fx::noWindow, "a", "b", fx::MessageIcon::Stop, fx::MessageButtons::Ok),
-        fx::MessageAnswer::Ok);
-    EXPECT_EQ(layer.chooseFileToOpen({}), std::nullopt);
-    ASSERT_EQ(layer.messages().size(), 2u);
-    EXPECT_EQ(layer.fileDialogs().size(), 1u);
-}
-
-TEST(HeadlessLayer, ReportListKeepsTheNewestRowOnTop) {
-    fx::HeadlessLayer layer;
-    const fx::WindowId w = layer.openWindow(plainWindow, "t", nullptr);
-    layer.createControl(w, {46, fx::ControlKind::ReportList, "", {0, 0, 100, 100}});
-    for (auto heading : {"Date", "Time", "Description"}) layer.insertColumn(w, 46, heading, 50);
-    layer.insertRowAtTop(w, 46, "first");
-    layer.insertRowAtTop(w, 46, "second");
-    layer.setCellText(w, 46, 0, 2, "newest");
-    EXPECT_EQ(layer.rowCount(w, 46), 2);
-    EXPECT_EQ(layer.cellText(w, 46, 0, 0), "second");
-    EXPECT_EQ(layer.cellText(w, 46, 0, 2), "newest");
-    EXPECT_EQ(layer.cellText(w, 46, 1, 0), "first");
-    layer.deleteAllRows(w, 46);
-    EXPECT_EQ(layer.rowCount(w, 46), 0);
-}
-
-TEST(HeadlessLayer, WaitingDeliversTicksOfRunningTimersOnly) {
-    fx::HeadlessLayer layer;
-    int ticks = 0;
-    const fx::WindowId w = layer.openWindow(plainWindow, "t", [&](const WindowEvent& e) {
-        if (e.kind == EventKind::TimerTick) ++ticks;
-    });
-    EXPECT_FALSE(layer.runMessagePass());
-    layer.startTimer(w, 1, 1000);
-    EXPECT_TRUE(layer.runMessagePass());
-    layer.stopTimer(w, 1);
-    EXPECT_FALSE(layer.runMessagePass());
-    EXPECT_EQ(ticks, 1);
 }
 
 }  // namespace

@@ -76,18 +76,6 @@ TEST_F(ModalTest, MessageBoxesShowTheirTextsIconsAndButtons) {
     }
 }
 
-TEST_F(ModalTest, MissingHistoryFileShowsAStopBoxOverTheMainWindow) {
-    app.folder.remove(app.symbol(0) + ".csv");
-    app.start();
-    ASSERT_EQ(app.modals.seen.size(), 1u);
-    const ModalSeen& seen = app.modals.seen[0];
-    EXPECT_EQ(seen.caption, "File opening error");
-    EXPECT_EQ(seen.text, app.symbol(0) + ".csv history file could not be opened.");
-    EXPECT_EQ(seen.icon, systemIcon(IDI_HAND));
-    EXPECT_EQ(seen.buttons, std::set<int>{IDOK});
-    EXPECT_EQ(seen.owner, app.mainWindow());
-}
-
 TEST_F(ModalTest, MessageBoxIsCentredOverItsOwner) {
     app.start();
     app.chooseMenu(fx::mainwin::saveLogItem);
@@ -108,22 +96,6 @@ TEST_F(ModalTest, MessageBoxOfAnOwnerNearTheScreenEdgeStaysInsideTheWorkArea) {
     const fx::Rect box = app.modals.seen[0].place;
     EXPECT_EQ(box.right(), area.right());
     EXPECT_EQ(box.bottom(), area.bottom());
-}
-
-TEST_F(ModalTest, TickWhileClearLogIsOpenIsHandledAndItsRowIsClearedToo) {
-    app.start();
-    app.startRealTime();
-    app.chooseMenu(fx::mainwin::oneMinuteItem);
-    app.tick(59);
-    // The 60th tick arrives while the question is open and writes the periodic "RB = "
-    // row, which the answer Yes then clears with the rest.
-    app.modals.then([&](HWND box) {
-        PostMessageA(app.mainWindow(), WM_TIMER, fx::mainwin::realTimeTimer, 0);
-        pressButton(box, IDYES);
-    });
-    app.chooseMenu(fx::mainwin::clearLogItem);
-    EXPECT_EQ(app.monitor().controller.logTickCount, 0);  // the tick came and logged
-    EXPECT_TRUE(app.logDescriptions().empty());
 }
 
 TEST_F(ModalTest, FileDialogAsksForOneWaveFileAndGivesItsPath) {
@@ -158,15 +130,6 @@ TEST_F(ModalTest, FileDialogAsksForOneWaveFileAndGivesItsPath) {
     // price, so the slots hold the two groups in order.
     app.chooseReferenceDay(0);
     EXPECT_EQ(app.layer.lastSound(), chosen);
-}
-
-TEST_F(ModalTest, CancelledFileDialogGivesNothing) {
-    app.start();
-    app.modals.then([](HWND dialog) { pressButton(dialog, IDCANCEL); });
-    const auto chosen =
-        app.layer.chooseFileToOpen({"Select A Sound File", "Sound File (*.wav)", "*.wav", "wav"});
-    EXPECT_EQ(chosen, std::nullopt);
-    EXPECT_EQ(app.modals.seen.size(), 1u);
 }
 
 }  // namespace

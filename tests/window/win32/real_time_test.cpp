@@ -52,17 +52,6 @@ protected:
     fxtest::Win32Monitor app;
 };
 
-TEST_F(RealTimeTest, ReferenceDayRanksTheSlotsAndEnablesRealTimeMode) {
-    app.chooseReferenceDay(0);
-    for (int s = 0; s < fx::pairCount; ++s) {
-        SCOPED_TRACE(s);
-        EXPECT_EQ(windowText(app.mainControl(slotPairBox(s))), app.monitor().state.PairGroups[s]);
-        EXPECT_EQ(windowText(app.mainControl(slotPriceBox(s))), " 0");
-    }
-    EXPECT_TRUE(IsWindowEnabled(app.mainControl(fx::mainwin::realTimeModeCheck)));
-    EXPECT_EQ(app.logDescriptions().front(), "New Reference date: " + fxtest::historyDate(0));
-}
-
 TEST_F(RealTimeTest, RealTimeModeRunsTheOneSecondTimer) {
     app.chooseReferenceDay(0);
     fxtest::Win32Monitor::click(app.mainControl(fx::mainwin::realTimeModeCheck));

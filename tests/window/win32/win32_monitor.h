@@ -184,14 +184,10 @@ public:
 
     // Start-up, then every message it left queued.
     void start() {
-        startOnly();
-        pumpMessages();
-    }
-    // Start-up alone, as the program runs it right before its message loop.
-    void startOnly() {
         monitor_ = std::make_unique<fx::Monitor>(variant, layer, clock,
                                                  folder.pathOf("fxmonitor.exe"), folder.path());
         fx::startMonitor(*monitor_);
+        pumpMessages();
     }
     fx::Monitor& monitor() { return *monitor_; }
 
@@ -233,14 +229,6 @@ public:
         chooseReferenceDay(0);
         click(mainControl(fx::mainwin::realTimeModeCheck));
         KillTimer(mainWindow(), fx::mainwin::realTimeTimer);
-    }
-
-    std::vector<std::string> logDescriptions() {
-        std::vector<std::string> rows;
-        const fx::WindowId window = monitor_->mainWindow;
-        for (int r = 0; r < layer.rowCount(window, fx::mainwin::eventLogList); ++r)
-            rows.push_back(layer.cellText(window, fx::mainwin::eventLogList, r, 2));
-        return rows;
     }
 
 private:

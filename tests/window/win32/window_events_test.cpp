@@ -88,17 +88,6 @@ TEST_F(WindowEventsTest, KeyboardSelectionInADropDownListNotifiesSelectionChange
     EXPECT_EQ(last.notifyCode, fx::selectionChangedCode);
 }
 
-TEST_F(WindowEventsTest, ListViewNotificationsArriveAsControlNotify) {
-    layer.createControl(window, {46, fx::ControlKind::ReportList, "", {10, 10, 300, 200}});
-    layer.insertColumn(window, 46, "Date", 75);
-    layer.insertRowAtTop(window, 46, "03-07-2009");
-    bool fromList = false;
-    for (const WindowEvent& event : eventsOf(EventKind::ControlNotify))
-        fromList = fromList ||
-                   (event.controlId == 46 && event.notifyCode == static_cast<int>(LVN_INSERTITEM));
-    EXPECT_TRUE(fromList);
-}
-
 TEST_F(WindowEventsTest, RunningTimerDeliversTicksWithItsId) {
     layer.startTimer(window, 1, 50);
     EXPECT_TRUE(fxtest::waitFor([&] { return eventsOf(EventKind::TimerTick).size() >= 2; }));
@@ -125,28 +114,6 @@ TEST_F(WindowEventsTest, TickWhileAMessageBoxIsOpenIsDeliveredAndTheOuterEventIs
     ASSERT_EQ(seenAfterTheBox.size(), 1u);
     EXPECT_EQ(seenAfterTheBox[0].kind, EventKind::MenuCommand);
     EXPECT_EQ(seenAfterTheBox[0].menuId, 7);
-}
-
-TEST_F(WindowEventsTest, BoxOpenedWhileAnotherIsOpenIsPlacedAndAnsweredToo) {
-    whileHandling = [&](const WindowEvent& event) {
-        if (event.kind != EventKind::MenuCommand) return;
-        const char* text = event.menuId == 7 ? "outer" : "inner";
-        layer.showMessage(window, text, "nested", fx::MessageIcon::Information,
-                          fx::MessageButtons::Ok);
-    };
-    // While the outer box is open, a command opens the inner one.
-    modals.then([&](HWND box) {
-        PostMessageA(handle, WM_COMMAND, MAKEWPARAM(8, 0), 0);
-        fxtest::pressButton(box, IDOK);
-    });
-    SendMessageA(handle, WM_COMMAND, MAKEWPARAM(7, 0), 0);
-
-    ASSERT_EQ(modals.seen.size(), 2u);
-    EXPECT_EQ(modals.seen[0].text, "outer");
-    EXPECT_EQ(modals.seen[1].text, "inner");
-    const fx::Rect owner = fxtest::screenRect(handle);
-    for (const fxtest::ModalSeen& box : modals.seen)
-        EXPECT_EQ(box.place.x, owner.x + (owner.width - box.place.width) / 2) << box.text;
 }
 
 TEST_F(WindowEventsTest, ClosedWindowDeliversNothingAndIgnoresOperations) {

@@ -1,0 +1,61 @@
+#include "support/replay_run.h"
+
+namespace fxtest {
+
+Lines linesOf(const std::string& text) {
+    Lines lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);) lines.push_back(line);
+    return lines;
+}
+
+Lines fieldsOf(const std::string& line) {
+    Lines fields;
+    for (std::size_t start = 0;;) {
+        const std::size_t comma = line.find(',', start);
+        fields.push_back(line.substr(start, comma - start));
+        if (comma == std::string::npos) return fields;
+        start = comma + 1;
+    }
+}
+
+std::string ReplayRun::header() const {
+    std::string text = "time";
+    for (std::string_view symbol : data.variant.pairTable) text += "," + std::string(symbol);
+    return text + "\n";
+}
+
+std::string ReplayRun::prices(int second, const std::vector<std::pair<int, std::string>>& changed) const {
+    std::string line = "01-05-2009 10:00:" + std::string(second < 10 ? "0" : "") + std::to_string(second);
+    for (int k = 0; k < fx::pairCount; ++k) {
+        std::string field = std::to_string(typicalPrice(data.symbol(k)));
+        for (const auto& [pair, text] : changed)
+            if (pair == k) field = text;
+        line += "," + field;
+    }
+    return line + "\n";
+}
+
+int ReplayRun::run(const std::string& ticks, std::vector<std::string> arguments) {
+    data.folder.write("ticks.csv", ticks);
+    arguments.insert(arguments.begin(), {"--data", data.folder.path()});
+    arguments.push_back(ticksPath());
+    const std::vector<std::string_view> views(arguments.begin(), arguments.end());
+    std::ostringstream log;
+    std::ostringstream messages;
+    status = fx::replayMain(views, log, messages);
+    out = log.str();
+    err = messages.str();
+    return status;
+}
+
+Lines ReplayRun::descriptions() const {
+    Lines result;
+    for (const std::string& line : linesOf(out)) {
+        const Lines fields = fieldsOf(line);
+        result.push_back(line.substr(fields[0].size() + fields[1].size() + 2));
+    }
+    return result;
+}
+
+}  // namespace fxtest
