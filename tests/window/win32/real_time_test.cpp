@@ -1,6 +1,5 @@
-// The monitor at work on real windows: a reference day ranks the slots, real-time
-// mode runs the window timer, a tick colours the slots by group and draws arrows that
-// survive being painted over.
+// The monitor at work on real windows: a tick colours the slots by group and draws
+// arrows that survive being painted over.
 
 #include <gtest/gtest.h>
 
@@ -33,15 +32,6 @@ protected:
         return pixel;
     }
 
-    // Any ink of the drawing font in a rectangle of the main window's image.
-    bool inkIn(fx::Rect area) {
-        const fx::ImagePixels image = app.layer.readImage(app.monitor().mainWindow);
-        for (int y = area.y; y < area.bottom(); ++y)
-            for (int x = area.x; x < area.right(); ++x)
-                if (image.at(x, y) == fx::black) return true;
-        return false;
-    }
-
     // The last sell-group pair falls 50 pips, which is a rise of 50 for the ranking: it
     // changes places with the pair in slot 1, which goes down to slot 14.
     void moveLastSellPairToTheTop() {
@@ -51,20 +41,6 @@ protected:
 
     fxtest::Win32Monitor app;
 };
-
-TEST_F(RealTimeTest, RealTimeModeRunsTheOneSecondTimer) {
-    app.chooseReferenceDay(0);
-    fxtest::Win32Monitor::click(app.mainControl(fx::mainwin::realTimeModeCheck));
-    EXPECT_EQ(SendMessageA(app.mainControl(fx::mainwin::realTimeModeCheck), BM_GETCHECK, 0, 0),
-              BST_CHECKED);
-    EXPECT_TRUE(IsWindowEnabled(app.mainControl(fx::mainwin::buyButton)));
-    EXPECT_TRUE(IsWindowEnabled(app.mainControl(fx::mainwin::sellButton)));
-    // Nothing is drawn at the moment of checking; the status panel comes with the
-    // first tick of the timer.
-    const fx::Rect timeText = {25, 120, 60, 13};
-    EXPECT_FALSE(inkIn(timeText));
-    EXPECT_TRUE(fxtest::waitFor([&] { return inkIn(timeText); }, std::chrono::seconds(5)));
-}
 
 TEST_F(RealTimeTest, TickColoursEachSlotByItsPairsGroup) {
     app.startRealTime();
@@ -117,23 +93,6 @@ TEST_F(RealTimeTest, ArrowsSurviveBeingPaintedOverAndUncovered) {
     EXPECT_EQ(screenPixel(main, downShaft.x, downShaft.y), state.downArrowColour);
     EXPECT_EQ(screenPixel(main, 40, 306), fx::black);  // the separator line
     EXPECT_EQ(screenPixel(main, 4, 150), state.windowColour);
-}
-
-TEST_F(RealTimeTest, PrintClientPaintsTheImage) {
-    app.startRealTime();
-    moveLastSellPairToTheTop();
-    HWND main = app.mainWindow();
-    HDC screen = GetDC(main);
-    HDC copy = CreateCompatibleDC(screen);
-    HBITMAP bitmap = CreateCompatibleBitmap(screen, 630, 535);
-    HGDIOBJ previous = SelectObject(copy, bitmap);
-    SendMessageA(main, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(copy), PRF_CLIENT);
-    EXPECT_EQ(GetPixel(copy, 10, 150), app.monitor().state.upArrowColour);
-    EXPECT_EQ(GetPixel(copy, 40, 306), fx::black);
-    SelectObject(copy, previous);
-    DeleteObject(bitmap);
-    DeleteDC(copy);
-    ReleaseDC(main, screen);
 }
 
 }  // namespace
