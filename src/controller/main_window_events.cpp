@@ -146,15 +146,21 @@ void onMainWindowEvent(Monitor& monitor, const WindowEvent& event) {
 }
 
 void onRealTimeTick(Monitor& monitor) {
-    // A tick that arrives while an earlier cycle waits on its "Not Found" box is
-    // skipped: a file that stays missing would otherwise stack one cycle per second.
-    if (monitor.controller.realTimeCycleUnderWay) return;
-    const CycleUnderWay underWay(monitor.controller);
+    ControllerState& controller = monitor.controller;
+    // Once the program is ending, no new cycle starts: its boxes would keep it alive.
+    if (monitor.state.keepRunning == 0) return;
+    // A tick that arrives while an earlier cycle waits on its "Not Found" box is skipped:
+    // a file that stays missing would otherwise stack one cycle per second. It still
+    // counts toward the periodic entry, which the next cycle writes when it falls due.
+    if (controller.realTimeCycleUnderWay) {
+        ++controller.logTickCount;
+        return;
+    }
+    const CycleUnderWay underWay(controller);
 
     loadRealtime(monitor);
     rankPairs(monitor);
 
-    ControllerState& controller = monitor.controller;
     ++controller.logTickCount;
     if (controller.logTickCount >= monitor.state.logIntervalTicks) {
         writePeriodicEntry(monitor);

@@ -1,5 +1,6 @@
 #include "controller/trade_simulator.h"
 
+#include <cmath>
 #include <string>
 
 #include "monitor/event_log.h"
@@ -49,9 +50,12 @@ float basketTerm(TradeDirection direction, float entry, float current, float fac
 }
 
 int basketTotal(const std::array<float, pairCount>& terms) {
-    int total = roundToInt(terms[0]);
+    // A term that is no number or infinite (a price that was never a price) counts as no
+    // move: it would otherwise wipe out what the other pairs made.
+    const auto term = [&terms](int k) { return std::isfinite(terms[k]) ? terms[k] : 0.0f; };
+    int total = roundToInt(term(0));
     for (int k = 1; k < pairCount; ++k)
-        total = roundToInt(static_cast<float>(static_cast<double>(total) + terms[k]));
+        total = roundToInt(static_cast<float>(static_cast<double>(total) + term(k)));
     return total;
 }
 

@@ -17,7 +17,8 @@ enum class TradeDirection { Buy, Sell };
 float basketTerm(TradeDirection direction, float entry, float current, float factor);
 // The basket's pips from the fourteen terms in pair-index order: the total is rounded
 // to single precision and then to the nearest integer (halves to even) after every
-// pair, so half-pip moves of several pairs do not add up to whole pips.
+// pair, so half-pip moves of several pairs do not add up to whole pips. A term that is
+// not finite counts as 0.
 int basketTotal(const std::array<float, pairCount>& terms);
 
 void openBasket(Monitor& monitor, TradeDirection direction);

@@ -1,6 +1,6 @@
 #include "monitor/state.h"
 
-#include <cfenv>
+#include "text/numeric_mode.h"
 
 namespace fx {
 
@@ -11,8 +11,6 @@ std::string programDirectoryOf(std::string_view executablePath) {
     if (lastSeparator == std::string_view::npos) return std::string(executablePath);
     return std::string(executablePath.substr(0, lastSeparator + 1));
 }
-
-void fixNumericMode() { std::fesetround(FE_TONEAREST); }
 
 ProgramState initialProgramState(const Variant& variant, std::string_view executablePath) {
     fixNumericMode();

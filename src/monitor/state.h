@@ -43,8 +43,4 @@ std::string programDirectoryOf(std::string_view executablePath);
 // Start-up steps 0 to 8: the numeric mode and every first value, for one variant.
 ProgramState initialProgramState(const Variant& variant, std::string_view executablePath);
 
-// Rounding to nearest with ties to even for the whole run; floating-point
-// exceptions stay masked, so no arithmetic fault can stop the program.
-void fixNumericMode();
-
 }  // namespace fx

@@ -23,6 +23,9 @@ bool writeAll(FileHandle file, const char* data, std::size_t size);
 // True when the file was closed without an error.
 bool closeFile(FileHandle file);
 
+// The process's current folder, ending with a path separator ("" when it cannot be read).
+std::string currentFolder();
+
 // While one lives, every write of its thread fails as on a full disk (the file itself
 // is still created): how a test sees a failed write reported as failed, on any system.
 class SimulatedWriteFailure {

@@ -4,6 +4,7 @@
 
 #include <cerrno>
 #include <climits>
+#include <cstring>
 
 #include "text/file_access.h"
 
@@ -74,6 +75,13 @@ bool closeFile(FileHandle file) {
     // may already belong to another file. Whether the data arrived is then unknown,
     // so it counts as a failure.
     return ::close(descriptorOf(file)) == 0;
+}
+
+std::string currentFolder() {
+    std::string folder(4096, '\0');
+    if (!::getcwd(folder.data(), folder.size())) return "";
+    folder.resize(std::strlen(folder.c_str()));
+    return folder.ends_with('/') ? folder : folder + '/';
 }
 
 }  // namespace fx::platform

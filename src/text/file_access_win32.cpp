@@ -56,4 +56,12 @@ bool closeFile(FileHandle file) {
     return CloseHandle(handleOf(file)) != 0;
 }
 
+std::string currentFolder() {
+    char folder[MAX_PATH + 1] = "";
+    const DWORD length = GetCurrentDirectoryA(sizeof folder, folder);
+    if (length == 0 || length >= sizeof folder) return "";
+    const std::string text(folder, length);
+    return text.ends_with('\\') ? text : text + '\\';
+}
+
 }  // namespace fx::platform

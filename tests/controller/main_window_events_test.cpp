@@ -148,6 +148,31 @@ TEST(NestingTest, AMissingFileShowsOneBoxPerTickAndCyclesNeverNest) {
     EXPECT_EQ(h.layer.drawnTextAt(h.mainWindow(), {25, 120}), "Time: 14:19:10");
 }
 
+// Was: ticks skipped while a "Not Found" box stayed open were not counted, so the
+// periodic entry drifted later by as long as the box stayed open.
+TEST(NestingTest, SkippedTicksCountTowardThePeriodicEntry) {
+    HeadlessMonitor h;
+    h.startInRealTime();
+    h.chooseMenu(mw::oneMinuteItem);
+    h.tick(30);
+    h.folder.remove(h.symbol(0) + "_RT.csv");
+    h.layer.queueMessageAnswer(MessageAnswer::Ok, [&h] { h.tick(40); });
+    h.tick(1);
+    EXPECT_EQ(periodicEntries(h), 1);
+    EXPECT_EQ(h.monitor().controller.logTickCount, 0);
+}
+
+// Was: a close request made during a "Not Found" box left the ticks of the same message
+// pass to open box after box.
+TEST(NestingTest, NoCycleStartsOnceTheProgramIsEnding) {
+    HeadlessMonitor h;
+    h.startInRealTime();
+    h.folder.remove(h.symbol(0) + "_RT.csv");
+    h.layer.queueMessageAnswer(MessageAnswer::Ok, [&h] { h.layer.requestClose(h.mainWindow()); });
+    h.tick(3);
+    EXPECT_EQ(h.layer.messages().size(), 1u);
+}
+
 TEST(NestingTest, ATickDuringTheClearLogBoxRunsAndTheOuterHandlerKeepsItsEvent) {
     HeadlessMonitor h;
     h.startInRealTime();

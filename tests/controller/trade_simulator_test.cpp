@@ -33,10 +33,19 @@ TEST(BasketTotalTest, TheRunningTotalIsRoundedHalfToEvenAfterEveryPair) {
         {{huge}, std::numeric_limits<int>::max()},
         {{-huge}, std::numeric_limits<int>::min()},
     };
+    const float nan = std::numeric_limits<float>::quiet_NaN();
     for (const auto& c : cases) {
         std::array<float, fx::pairCount> terms{};
         std::copy(c.terms.begin(), c.terms.end(), terms.begin());
         EXPECT_EQ(fx::basketTotal(terms), c.pips) << c.terms[0];
+    }
+    // Was: one pair whose price was never a price (its term not finite) made the total 0,
+    // whatever the other thirteen did.
+    for (const float bad : {nan, std::numeric_limits<float>::infinity()}) {
+        std::array<float, fx::pairCount> terms{};
+        terms[0] = 12;
+        terms[fx::pairCount - 1] = bad;
+        EXPECT_EQ(fx::basketTotal(terms), 12) << bad;
     }
 }
 

@@ -21,6 +21,7 @@
 #include "monitor/main_window.h"
 #include "monitor/monitor.h"
 #include "text/clock.h"
+#include "text/numeric_mode.h"
 #include "window/win32/win32_layer.h"
 
 namespace {

@@ -9,6 +9,8 @@
 #include "monitor/monitor.h"
 #include "monitor/state.h"
 #include "text/clock.h"
+#include "text/file_access.h"
+#include "text/numeric_mode.h"
 #include "window/win32/win32_layer.h"
 
 namespace {
@@ -32,8 +34,10 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     fx::fixNumericMode();
     fx::Win32Layer layer;
     const fx::SystemClock clock;
+    // The folder the program was started in: the history, the start-up prices and every
+    // saved log belong there, wherever a file dialog later leaves the current folder.
     fx::Monitor monitor(fx::variant(fx::VariantId::FXMONITOR_VARIANT), layer, clock,
-                        executablePath());
+                        executablePath(), fx::platform::currentFolder());
     fx::startMonitor(monitor);
     fx::runMessageLoop(monitor);
     return fx::shutDownMonitor(monitor);

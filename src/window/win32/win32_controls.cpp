@@ -69,7 +69,12 @@ void Win32Layer::createControl(WindowId id, const ControlSpec& layout) {
     if (!handle) return;
     // Without a theme the check box's text takes the colours the window gives it.
     if (layout.kind == ControlKind::CheckBox) SetWindowTheme(handle, L"", L"");
-    window->controls[layout.id] = {handle, layout.kind, false, black, black};
+    Win32Control& control = window->controls[layout.id];
+    control = {handle, layout.kind, false, black, black, nullptr};
+    COMBOBOXINFO combo = {};
+    combo.cbSize = sizeof combo;
+    if (layout.kind == ControlKind::DropDownList && GetComboBoxInfo(handle, &combo))
+        control.list = combo.hwndList;
 }
 
 void Win32Layer::setControlFont(WindowId window, int id, FontChoice font) {

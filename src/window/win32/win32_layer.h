@@ -24,6 +24,9 @@ struct Win32Control {
     bool ownColours = false;  // false: the platform's colours
     Colour text = black;
     Colour background = black;
+    // A drop-down list's list, a window of its own whose parent is the desktop: it asks
+    // for its colours in its own name.
+    HWND list = nullptr;
 };
 
 class Win32Layer;

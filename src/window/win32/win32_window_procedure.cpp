@@ -120,10 +120,11 @@ LRESULT Win32Layer::controlColours(const Win32Window& window, HWND handle, UINT 
     HDC dc = reinterpret_cast<HDC>(wParam);
     HWND control = reinterpret_cast<HWND>(lParam);
     const Win32Control* found = nullptr;
-    // The list of a drop-down asks through its combo box, which is its parent (owner).
+    // A part of a control asks through the control, its parent; a drop-down list's dropped
+    // list, whose parent is the desktop, asks in its own name.
     for (HWND candidate : {control, GetParent(control)}) {
         for (const auto& [id, each] : window.controls)
-            if (each.handle == candidate) found = &each;
+            if (each.handle == candidate || (each.list && each.list == control)) found = &each;
         if (found) break;
     }
     if (found && found->ownColours) {

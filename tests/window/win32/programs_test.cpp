@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
 
 #include "win32_monitor.h"
@@ -141,6 +142,79 @@ TEST_P(ProgramRunTest, EndsOnTheCloseBoxAndAfterAMissingHistoryFile) {
 INSTANTIATE_TEST_SUITE_P(EachProgram, ProgramRunTest, ::testing::ValuesIn(programs),
                          [](const auto& info) { return "v" + std::string(info.param.variant); });
 
+class OneProgramTest : public ProgramRunTest {
+protected:
+    // Start-up ends with the first row of the log.
+    HWND startedMainWindow(RunningProgram& program) {
+        HWND main = program.window(GetParam().title);
+        if (main) fxtest::waitFor([&] { return SendMessageA(GetDlgItem(main, 46), LVM_GETITEMCOUNT, 0, 0) > 0; });
+        return main;
+    }
+    static void postClick(HWND window, int id) {
+        SendMessageA(GetDlgItem(window, id), BM_SETCHECK, BST_CHECKED, 0);
+        PostMessageA(window, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(window, id)));
+    }
+};
+
+INSTANTIATE_TEST_SUITE_P(V17b, OneProgramTest, ::testing::Values(programs[1]),
+                         [](const auto& info) { return "v" + std::string(info.param.variant); });
+
+// Was: the saved log went to whatever folder the sound-file dialog had left current.
+TEST_P(OneProgramTest, SaveLogWritesIntoTheStartUpFolderAfterASoundWasChosenElsewhere) {
+    TempFolder sounds;
+    sounds.write("ding.wav", "");
+    RunningProgram program(own.pathOf("fxmonitor.exe"), working.path());
+    HWND main = startedMainWindow(program);
+    ASSERT_NE(main, nullptr);
+    SendMessageA(main, WM_COMMAND, MAKEWPARAM(35, 0), 0);  // "Sound/Alerts"
+    HWND options = program.window("Sounds/Alert Options");
+    ASSERT_NE(options, nullptr);
+    postClick(options, 6);
+    HWND dialog = program.window("Select A Sound File");
+    ASSERT_NE(dialog, nullptr);
+    // As a user does: into the sounds' folder first, then the file.
+    HWND name = GetDlgItem(dialog, cmb13) ? GetDlgItem(dialog, cmb13) : GetDlgItem(dialog, edt1);
+    for (const std::string& typed : {sounds.path(), std::string("ding.wav")}) {
+        SendMessageA(name, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(typed.c_str()));
+        SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+    }
+    ASSERT_TRUE(fxtest::waitFor([&] { return !IsWindow(dialog); }));
+    PostMessageA(main, WM_COMMAND, MAKEWPARAM(2, 0), 0);  // "Save Log"
+    HWND complete = program.window("Complete");
+    ASSERT_NE(complete, nullptr);
+    fxtest::pressButton(complete, IDOK);
+    PostMessageA(main, WM_COMMAND, MAKEWPARAM(4, 0), 0);
+    EXPECT_EQ(program.exitCode(), 0u);
+    const auto savedLogs = [](const TempFolder& folder) {
+        int count = 0;
+        for (const auto& entry : std::filesystem::directory_iterator(folder.path()))
+            count += entry.path().extension() == ".txt";
+        return count;
+    };
+    EXPECT_EQ(savedLogs(working), 1);
+    EXPECT_EQ(savedLogs(sounds), 0);
+}
+
+// Was: a close request made while a "Not Found" box was open let the ticks of the same
+// message pass open box after box.
+TEST_P(OneProgramTest, ClosingDuringANotFoundBoxEndsTheProgram) {
+    own.remove("GBPUSD_RT.csv");
+    RunningProgram program(own.pathOf("fxmonitor.exe"), working.path());
+    HWND main = startedMainWindow(program);
+    ASSERT_NE(main, nullptr);
+    HWND days = GetDlgItem(main, 3);
+    SendMessageA(days, CB_SETCURSEL, 0, 0);
+    SendMessageA(main, WM_COMMAND, MAKEWPARAM(3, CBN_SELCHANGE), reinterpret_cast<LPARAM>(days));
+    postClick(main, 1);
+    HWND box = program.window("Not Found");
+    ASSERT_NE(box, nullptr);
+    PostMessageA(main, WM_CLOSE, 0, 0);  // the main window is disabled under its box
+    // The box is answered, and a tick falls due in the same message pass.
+    fxtest::pressButton(box, IDOK);
+    PostMessageA(main, WM_TIMER, 1, 0);
+    EXPECT_EQ(program.exitCode(), 0u);
+}
+
 class ProgramFileTest : public ::testing::TestWithParam<ProgramCase> {
 protected:
     void SetUp() override {
@@ -163,6 +237,15 @@ TEST_P(ProgramFileTest, CarriesIcon101AVersionRecordAndImportsOnlyWindowsDlls) {
     std::string name;  // the record's texts are UTF-16
     for (char c : "fxmonitor-" + std::string(GetParam().variant) + ".exe") name += {c, '\0'};
     EXPECT_NE(record.find(name), std::string::npos);
+
+    // The buttons act on any notification they send, which is safe only without visual
+    // styles: with them, merely hovering over "Buy" notifies and would open a basket. So no
+    // program may carry a manifest that asks for the version 6 common controls.
+    if (HRSRC manifest = FindResourceA(program, MAKEINTRESOURCEA(1), RT_MANIFEST)) {
+        const auto* text = static_cast<const char*>(LockResource(LoadResource(program, manifest)));
+        const std::string content(text, SizeofResource(program, manifest));
+        EXPECT_EQ(content.find("Microsoft.Windows.Common-Controls"), std::string::npos);
+    }
 
     const auto* base = reinterpret_cast<const BYTE*>(program);
     const auto* nt = reinterpret_cast<const IMAGE_NT_HEADERS*>(

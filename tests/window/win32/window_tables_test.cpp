@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <map>
 #include <string>
 #include <vector>
@@ -302,6 +303,48 @@ TEST_F(WindowTablesTest, LogColumnsAndTheDrawingsMadeAtStart) {
     }
     EXPECT_GT(ink, 20);
     EXPECT_GT(edgeCovered, 20);
+}
+
+// The share of a window's client area that the screen shows in the window colour.
+double windowColourShare(HWND window) {
+    RECT client;
+    GetClientRect(window, &client);
+    const int width = client.right;
+    const int height = client.bottom;
+    BITMAPINFO format = {};
+    format.bmiHeader = {sizeof format.bmiHeader, width, -height, 1, 32, BI_RGB};
+    void* bits = nullptr;
+    HDC screen = GetDC(window);
+    HDC copy = CreateCompatibleDC(screen);
+    HBITMAP picture = CreateDIBSection(screen, &format, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HGDIOBJ previous = SelectObject(copy, picture);
+    BitBlt(copy, 0, 0, width, height, screen, 0, 0, SRCCOPY);
+    GdiFlush();
+    int matching = 0;
+    const auto* pixels = static_cast<const std::uint32_t*>(bits);  // 0x00RRGGBB
+    for (int i = 0; i < width * height; ++i)
+        matching += pixels[i] == ((204u << 16) | (204u << 8) | 153u);
+    SelectObject(copy, previous);
+    DeleteObject(picture);
+    DeleteDC(copy);
+    ReleaseDC(window, screen);
+    return width * height > 0 ? static_cast<double>(matching) / (width * height) : 0.0;
+}
+
+// Was: the list that drops down from a drop-down list asked for its colours through its
+// parent, the desktop, and was drawn white.
+TEST_F(WindowTablesTest, DroppedListsAreDrawnInWindowColours) {
+    app.chooseMenu(fx::mainwin::soundAlertsItem);
+    for (HWND combo : {app.mainControl(3), app.optionsControl(10), app.optionsControl(11)}) {
+        SendMessageA(combo, CB_SHOWDROPDOWN, TRUE, 0);
+        fxtest::pumpMessages();
+        COMBOBOXINFO info = {};
+        info.cbSize = sizeof info;
+        ASSERT_TRUE(GetComboBoxInfo(combo, &info));
+        UpdateWindow(info.hwndList);
+        EXPECT_GT(windowColourShare(info.hwndList), 0.5) << GetDlgCtrlID(combo);
+        SendMessageA(combo, CB_SHOWDROPDOWN, FALSE, 0);
+    }
 }
 
 // What the screen shows of the controls in window colours: the label, the combo box's
