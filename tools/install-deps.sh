@@ -1,10 +1,20 @@
 #!/bin/sh
 # Installs, with apt-get, whatever a fresh Debian machine lacks to build and test
-# fxmonitor. Does nothing when everything is there.
+# fxmonitor. Does nothing when everything is there. With --wine32 it also installs the
+# 32-bit Wine (wine32:i386) that runs the 32-bit build, where this machine runs 32-bit
+# programs at all.
 set -e
+here=$(cd "$(dirname "$0")/.." && pwd)
+# fonts-liberation: an Arial-metric face for the control font; fonts-wine: Marlett,
+# the caption buttons' glyphs.
 packages="cmake make g++ libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev
   g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix binutils-mingw-w64
-  wine wine64 xvfb xauth x11-utils imagemagick python3"
+  wine wine64 fonts-wine fonts-liberation xvfb xauth x11-utils imagemagick python3"
+foreign=""
+if [ "$1" = --wine32 ] && sh "$here/tools/runs-32bit.sh" >/dev/null; then
+  packages="$packages wine32:i386"
+  dpkg --print-foreign-architectures | grep -qx i386 || foreign=i386
+fi
 missing=""
 for p in $packages; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing="$missing $p"
@@ -14,6 +24,7 @@ echo "Installing:$missing"
 sudo=""
 [ "$(id -u)" -ne 0 ] && sudo=sudo
 export DEBIAN_FRONTEND=noninteractive
+[ -n "$foreign" ] && $sudo dpkg --add-architecture "$foreign"
 # Another install may hold the package lock for a while: wait for it rather than fail.
 apt="$sudo apt-get -o DPkg::Lock::Timeout=600"
 $apt update -qq
