@@ -26,6 +26,8 @@ sudo=""
 export DEBIAN_FRONTEND=noninteractive
 [ -n "$foreign" ] && $sudo dpkg --add-architecture "$foreign"
 # Another install may hold the package lock for a while: wait for it rather than fail.
-apt="$sudo apt-get -o DPkg::Lock::Timeout=600"
+# Some machines keep apt's unprivileged download user from running gpgv ("gpgv ... required
+# for verification, but neither seems installed"); as root, apt may verify as root.
+apt="$sudo apt-get -o DPkg::Lock::Timeout=600 -o APT::Sandbox::User=root"
 $apt update -qq
 $apt install -y -qq --no-install-recommends $missing

@@ -89,20 +89,20 @@ struct Search {
     HWND found;
 };
 
+// EnumWindows' callback: a CALLBACK function (stdcall in 32 bits), which a lambda is not.
+BOOL CALLBACK findMainWindow(HWND window, LPARAM context) {
+    auto* search = reinterpret_cast<Search*>(context);
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    if (owner != search->processId || !IsWindowVisible(window) || !GetMenu(window)) return TRUE;
+    search->found = window;
+    return FALSE;
+}
+
 // The process's visible top-level window with a menu bar: the main window.
 HWND mainWindowOf(DWORD processId) {
     Search search{processId, nullptr};
-    EnumWindows(
-        [](HWND window, LPARAM context) -> BOOL {
-            auto* search = reinterpret_cast<Search*>(context);
-            DWORD owner = 0;
-            GetWindowThreadProcessId(window, &owner);
-            if (owner != search->processId || !IsWindowVisible(window) || !GetMenu(window))
-                return TRUE;
-            search->found = window;
-            return FALSE;
-        },
-        reinterpret_cast<LPARAM>(&search));
+    EnumWindows(findMainWindow, reinterpret_cast<LPARAM>(&search));
     return search.found;
 }
 
