@@ -1,5 +1,5 @@
 # The two commands: `make test` runs every test, `make run` runs the monitor.
-.PHONY: all deps test run replay screenshot build-linux build-win64 build-win32 clean
+.PHONY: all deps test run replay screenshot dist build-linux build-win64 build-win32 clean
 
 all: build-linux
 
@@ -18,9 +18,13 @@ build-win32: deps
 	cmake --preset win32 >/dev/null
 	cmake --build --preset win32
 
+# The Windows suite runs on both builds: win64 under wine64, and the 32-bit deliverables
+# under 32-bit Wine, which is installed here when this machine runs 32-bit programs.
 test: build-linux build-win64 build-win32
 	ctest --preset linux
-	sh tools/run-wine-tests.sh
+	sh tools/run-wine-tests.sh 64
+	@sh tools/install-deps.sh --wine32
+	sh tools/run-wine-tests.sh 32
 	$(MAKE) test-asan
 	$(MAKE) fuzz FUZZ_SECONDS=10
 
@@ -32,6 +36,10 @@ run: build-linux build-win64 build-win32
 replay: build-linux
 	@build/linux/bin/fxmonitor-replay --data sample --alert anchor --alert bias \
 	    --alert grouped --alert slot=GBPUSD:1 sample/ticks.csv
+
+# out/fxmonitor-VERSION-win32.zip: what a trader on Windows downloads.
+dist: build-win32
+	@sh tools/dist/make-dist.sh
 
 # docs/monitor.png: the main window in a scripted session on the sample data.
 screenshot: build-win64

@@ -9,7 +9,7 @@ seconds=${1:-60}
 build="$here/build/fuzz"
 record="$build/clean-runs.txt"
 status=0
-for target in parse_number read_line history_file realtime ticks_file; do
+for target in parse_number read_line history_file realtime ticks_file import_export engine; do
   program="$build/fuzz/${target}_fuzzer"
   if [ ! -x "$program" ]; then
     echo "run-fuzzers: $program is missing; build the fuzz preset first" >&2
@@ -24,8 +24,11 @@ for target in parse_number read_line history_file realtime ticks_file; do
     read_line|history_file) max_len=8192 ;;
     *) max_len=4096 ;;
   esac
+  # A target's dictionary (fuzz/TARGET.dict) gives the words its inputs are made of.
+  dict=""
+  [ -f "$here/fuzz/$target.dict" ] && dict="-dict=$here/fuzz/$target.dict"
   if "$program" -max_total_time="$seconds" -max_len="$max_len" -timeout=10 \
-       -rss_limit_mb=2048 -print_final_stats=1 -artifact_prefix="$artifacts" \
+       -rss_limit_mb=2048 -print_final_stats=1 -artifact_prefix="$artifacts" $dict \
        "$work" "$here/fuzz/corpus/$target" >"$log" 2>&1; then
     runs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log")
     echo "$(date -u +%Y-%m-%dT%H:%M:%SZ) $target $seconds $runs" >>"$record"

@@ -19,6 +19,7 @@ done
 cp "$here/build/win64/bin/fxmonitor-17b.exe" "$run/"
 
 build="$here/build/win64"
+arch=64
 
 "$here/build/linux/bin/fxfeed" --variant 17b "$run" >/dev/null &
 feed=$!
@@ -28,20 +29,20 @@ if [ -n "$DISPLAY" ]; then
   . "$here/tools/wine-prefix.sh"
   # The tests leave the prefix's windows unmanaged; here the desktop's window manager
   # should frame the monitor.
-  wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d Y /f >/dev/null 2>&1
+  "$wine" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d Y /f >/dev/null 2>&1
   echo "fxmonitor-17b is running on the sample data in $run; close it to stop."
-  (cd "$run" && wine ./fxmonitor-17b.exe)
+  (cd "$run" && "$wine" ./fxmonitor-17b.exe)
   exit 0
 fi
 
 echo "No display: a ${seconds}-second scripted session on a virtual display."
 picture=$(mktemp -d)
 rm -f "$out/monitor.png" "$out"/*_*.txt
-export build
+export build arch here
 xvfb-run -a -s "-screen 0 1024x768x24" sh -c '
-  . "$5/tools/wine-prefix.sh"
-  wine explorer /desktop=fxmonitor,800x600 "$1" --live "Z:$2" "Z:$3/monitor.bmp" "$4"
-  wineserver -w' sh "$build/bin/fxmonitor-screenshot.exe" "$run" "$picture" "$seconds" "$here"
+  . "$here/tools/wine-prefix.sh"
+  "$wine" explorer /desktop=fxmonitor,800x600 "$1" --live "Z:$2" "Z:$3/monitor.bmp" "$4"
+  wineserver -w' sh "$build/bin/fxmonitor-screenshot.exe" "$run" "$picture" "$seconds"
 convert "$picture/monitor.bmp" "$out/monitor.png"
 rm -rf "$picture"
 cp "$run"/*_*.txt "$out/" 2>/dev/null || true

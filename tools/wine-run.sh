@@ -1,9 +1,8 @@
 #!/bin/sh
-# Runs a Windows test program under wine64 with one Wine prefix per build folder.
-# CTest uses it as the emulator of the win64 build.
+# CTest's emulator for the Windows builds: wine-run.sh 64|32 PROGRAM ARGS... runs the
+# program with that architecture's Wine loader in that architecture's prefix.
 here=$(cd "$(dirname "$0")/.." && pwd)
-: "${WINEPREFIX:=$here/build/win64/wineprefix}"
-export WINEPREFIX
-export WINEDEBUG=-all
-export WINEDLLOVERRIDES="mscoree,mshtml="
-exec wine "$@"
+arch=$1
+shift
+. "$here/tools/wine-prefix.sh"
+exec "$wine" "$@"

@@ -9,10 +9,11 @@ build=${FXMONITOR_WIN64_BUILD:-$here/build/win64}
 if [ -z "$DISPLAY" ]; then
   exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$@"
 fi
+arch=64
 . "$here/tools/wine-prefix.sh"
 picture=$(mktemp -d)
 trap 'rm -rf "$picture"' EXIT
-wine explorer /desktop=fxmonitor,800x600 "$build/bin/fxmonitor-screenshot.exe" \
+"$wine" explorer /desktop=fxmonitor,800x600 "$build/bin/fxmonitor-screenshot.exe" \
   "Z:$here/sample" "Z:$picture/monitor.bmp"
 wineserver -w
 mkdir -p "$here/docs"

@@ -1,0 +1,158 @@
+// The archive a trader downloads, unpacked into an empty folder (FX_DIST_DIR): it
+// holds one folder, fxmonitor-VERSION-win32; each monitor there, put beside the sample data as the
+// guide says, starts on it with the "Reference Day:" list filled and ends with exit code 0 when its
+// close box is used; the check finds the sample clean for every variant.
+
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <string>
+#include <thread>
+
+namespace {
+
+// The one folder the archive unpacked into; empty when there is not exactly one.
+std::string distFolder() {
+    const char* unpacked = std::getenv("FX_DIST_DIR");
+    if (!unpacked) return "";
+    WIN32_FIND_DATAA found;
+    HANDLE search = FindFirstFileA((std::string(unpacked) + "\\*").c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE) return "";
+    std::string folder;
+    int entries = 0;
+    do {
+        const std::string name = found.cFileName;
+        if (name == "." || name == "..") continue;
+        ++entries;
+        if ((found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) && name.starts_with("fxmonitor-") &&
+            name.ends_with("-win32"))
+            folder = std::string(unpacked) + "\\" + name;
+    } while (FindNextFileA(search, &found));
+    FindClose(search);
+    return entries == 1 ? folder : "";
+}
+
+// A started program; ended by force if a test leaves it running.
+struct Process {
+    PROCESS_INFORMATION info{};
+    HANDLE output = nullptr;  // the read end of its standard output, when captured
+    ~Process() {
+        if (info.hProcess) {
+            if (WaitForSingleObject(info.hProcess, 0) == WAIT_TIMEOUT)
+                TerminateProcess(info.hProcess, 99);
+            CloseHandle(info.hProcess);
+            CloseHandle(info.hThread);
+        }
+        if (output) CloseHandle(output);
+    }
+    DWORD exitCode(DWORD waitMs) const {
+        if (WaitForSingleObject(info.hProcess, waitMs) != WAIT_OBJECT_0) return STILL_ACTIVE;
+        DWORD code = 0;
+        GetExitCodeProcess(info.hProcess, &code);
+        return code;
+    }
+};
+
+bool start(Process& process, std::string commandLine, const std::string& folder,
+           bool captureOutput) {
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    HANDLE writeEnd = nullptr;
+    if (captureOutput) {
+        SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
+        if (!CreatePipe(&process.output, &writeEnd, &inherit, 1 << 20)) return false;
+        SetHandleInformation(process.output, HANDLE_FLAG_INHERIT, 0);
+        startup.dwFlags = STARTF_USESTDHANDLES;
+        startup.hStdOutput = writeEnd;
+        startup.hStdError = writeEnd;
+    }
+    const BOOL started =
+        CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, captureOutput, 0, nullptr,
+                       folder.c_str(), &startup, &process.info);
+    if (writeEnd) CloseHandle(writeEnd);
+    return started;
+}
+
+std::string readAll(HANDLE pipe) {
+    std::string text;
+    char buffer[4096];
+    DWORD got = 0;
+    while (ReadFile(pipe, buffer, sizeof buffer, &got, nullptr) && got > 0)
+        text.append(buffer, got);
+    return text;
+}
+
+struct Search {
+    DWORD processId;
+    HWND found;
+};
+
+// EnumWindows' callback: a CALLBACK function (stdcall in 32 bits), which a lambda is not.
+BOOL CALLBACK findMainWindow(HWND window, LPARAM context) {
+    auto* search = reinterpret_cast<Search*>(context);
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    if (owner != search->processId || !IsWindowVisible(window) || !GetMenu(window)) return TRUE;
+    search->found = window;
+    return FALSE;
+}
+
+// The process's visible top-level window with a menu bar: the main window.
+HWND mainWindowOf(DWORD processId) {
+    Search search{processId, nullptr};
+    EnumWindows(findMainWindow, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+class DistMonitorTest : public ::testing::TestWithParam<const char*> {};
+
+TEST_P(DistMonitorTest, StartsOnTheSampleBesideItAndEndsWithItsCloseBox) {
+    const std::string dist = distFolder();
+    ASSERT_FALSE(dist.empty()) << "the archive holds one folder, fxmonitor-VERSION-win32";
+    const std::string program = std::string("fxmonitor-") + GetParam() + ".exe";
+    const std::string sample = dist + "\\sample";
+    ASSERT_TRUE(
+        CopyFileA((dist + "\\" + program).c_str(), (sample + "\\" + program).c_str(), FALSE))
+        << program << " is not in the archive";
+
+    Process monitor;
+    ASSERT_TRUE(start(monitor, sample + "\\" + program, sample, false));
+    HWND main = nullptr;
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(30);
+    while (!(main = mainWindowOf(monitor.info.dwProcessId)) &&
+           std::chrono::steady_clock::now() < deadline)
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    ASSERT_NE(main, nullptr) << program << " opened no main window";
+
+    char title[256] = "";
+    GetWindowTextA(main, title, sizeof title);
+    EXPECT_NE(std::string(title).find(std::string("v") + GetParam() + " "), std::string::npos)
+        << title;
+    // The history was found: the list offers its days (a missing file would have shown
+    // "File opening error" and left the program about to end).
+    const HWND referenceDays = GetDlgItem(main, 3);
+    EXPECT_GT(SendMessageA(referenceDays, CB_GETCOUNT, 0, 0), 0);
+
+    PostMessageA(main, WM_SYSCOMMAND, SC_CLOSE, 0);
+    EXPECT_EQ(monitor.exitCode(20000), 0u);
+}
+
+INSTANTIATE_TEST_SUITE_P(EachVariant, DistMonitorTest, ::testing::Values("17", "17b", "17c"));
+
+TEST(DistCheckTest, FindsTheSampleCleanForEveryVariant) {
+    const std::string dist = distFolder();
+    ASSERT_FALSE(dist.empty()) << "the archive holds one folder, fxmonitor-VERSION-win32";
+    for (const char* variant : {"17", "17b", "17c"}) {
+        SCOPED_TRACE(variant);
+        Process check;
+        ASSERT_TRUE(start(check, dist + "\\fxmonitor-check.exe --variant " + variant + " sample",
+                          dist, true));
+        const std::string report = readAll(check.output);
+        EXPECT_EQ(check.exitCode(20000), 0u) << report;
+        EXPECT_NE(report.find("Status 0"), std::string::npos) << report;
+    }
+}
+
+}  // namespace
