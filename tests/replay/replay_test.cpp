@@ -334,7 +334,7 @@ TEST(SampleSessionTest, ShowsAnchorsEveryAlertAndABasketProfit) {
                                                 "--alert",
                                                 "grouped",
                                                 "--alert",
-                                                "slot=GBPUSD:1",
+                                                "slot=GBPJPY:1",
                                                 sample + "/ticks.csv"};
     const std::vector<std::string_view> views(arguments.begin(), arguments.end());
     std::ostringstream log;
@@ -345,7 +345,7 @@ TEST(SampleSessionTest, ShowsAnchorsEveryAlertAndABasketProfit) {
          {"New +anchor: ", "New -anchor: ", "New opposing top anchor: ",
           "New opposing bottom anchor: ", "Reference Bias Flipped Negative!",
           "Reference Bias Flipped Positive!", "Pairs are perfectly grouped.",
-          "Pair: GBPUSD is in slot:  1", "Buy Profit: ", "Basket Profit: "})
+          "Pair: GBPJPY is in slot:  1", "Buy Profit: ", "Basket Profit: "})
         EXPECT_NE(log.str().find(kind), std::string::npos) << kind;
 }
 
