@@ -33,11 +33,13 @@ protected:
 TEST_F(RatesImportTest, AlignedExcerptGivesFilesEveryVariantStartsWithCleanly) {
     const auto run = import(excerpt, {"--all", "--align", "--realtime"});
     ASSERT_EQ(run.status, 0) << run.out;
-    EXPECT_TRUE(contains(run.out, "1 line rejected:\n    line 24: date \"undefined\" is not a "
-                                  "date written YYYY-MM-DD\n"))
+    EXPECT_TRUE(contains(run.out,
+                         "1 line rejected:\n    line 24: date \"undefined\" is not a "
+                         "date written YYYY-MM-DD\n"))
         << run.out;
-    EXPECT_TRUE(contains(run.out, "--align: 18 of 22 days have a rate for each of AUD, CAD, CHF, "
-                                  "EUR, GBP, JPY, NZD; 4 days skipped\n"))
+    EXPECT_TRUE(contains(run.out,
+                         "--align: 18 of 22 days have a rate for each of AUD, CAD, CHF, "
+                         "EUR, GBP, JPY, NZD; 4 days skipped\n"))
         << run.out;
     EXPECT_TRUE(contains(run.out, "GBPJPY.csv: 18 days, 11-25-2024 to 12-19-2024, oldest first\n"))
         << run.out;
@@ -48,14 +50,15 @@ TEST_F(RatesImportTest, AlignedExcerptGivesFilesEveryVariantStartsWithCleanly) {
     EXPECT_EQ(line("EURGBP.csv", "12-19-2024"), "12-19-2024,0.82503");
     // Real-time: the next day, 12-20, whose CAD is empty, so CAD is 12-19's.
     EXPECT_EQ(out.read("CADJPY_RT.csv"), "109.847\r\n");
-    EXPECT_TRUE(contains(run.out, "CADJPY_RT.csv: 109.847, the rates of 12-20-2024 (CAD of "
-                                  "12-19-2024)\n"))
+    EXPECT_TRUE(contains(run.out,
+                         "CADJPY_RT.csv: 109.847, the rates of 12-20-2024 (CAD of "
+                         "12-19-2024)\n"))
         << run.out;
 
     for (const fx::VariantId id : {fx::VariantId::V17, fx::VariantId::V17b, fx::VariantId::V17c}) {
-        const auto check = fx::datatools::checkFolder(
-            fx::variant(id), out.path(), std::filesystem::file_time_type::clock::now(),
-            std::chrono::seconds(300));
+        const auto check = fx::datatools::checkFolder(fx::variant(id), out.path(),
+                                                      std::filesystem::file_time_type::clock::now(),
+                                                      std::chrono::seconds(300));
         const auto verdict = fx::datatools::judge(check);
         EXPECT_EQ(verdict.status, fx::datatools::CheckStatus::Clean);
         EXPECT_TRUE(verdict.problems.empty()) << verdict.problems.front();
@@ -69,8 +72,9 @@ TEST_F(RatesImportTest, WithoutAlignAPairSkipsOnlyTheDaysItsCurrenciesLack) {
     // EUR has a rate on all 22 days; CAD lacks 12-20, 12-23 and 01-03.
     EXPECT_TRUE(contains(run.out, "EURUSD.csv: 20 days, 11-27-2024 to 01-03-2025, oldest first\n"))
         << run.out;
-    EXPECT_TRUE(contains(run.out, "USDCAD.csv: 19 days, 11-25-2024 to 01-02-2025, oldest first; 3 "
-                                  "days skipped, without a rate for CAD\n"))
+    EXPECT_TRUE(contains(run.out,
+                         "USDCAD.csv: 19 days, 11-25-2024 to 01-02-2025, oldest first; 3 "
+                         "days skipped, without a rate for CAD\n"))
         << run.out;
     EXPECT_EQ(line("USDCAD.csv", "12-20-2024"), "");
     EXPECT_EQ(line("USDCAD.csv", "01-02-2025"), "01-02-2025,1.44181");
@@ -86,8 +90,9 @@ TEST_F(RatesImportTest, ReadsSemicolonTablesWithDecimalCommasAgainstAnotherBase)
                  "19.12.2024;1,0395;162,62;0,8250;0,9318;1,6696;1,8481;1,4936;\r\n");
     const auto run = import(tables.pathOf("eurofx.csv"), {"--base", "eur"});
     ASSERT_EQ(run.status, 0) << run.out;
-    EXPECT_TRUE(contains(run.out, "reference rates against EUR, \";\" separated, date column 1, "
-                                  "7 currency columns\n  dates DD.MM.YYYY; 2 days\n"))
+    EXPECT_TRUE(contains(run.out,
+                         "reference rates against EUR, \";\" separated, date column 1, "
+                         "7 currency columns\n  dates DD.MM.YYYY; 2 days\n"))
         << run.out;
     EXPECT_EQ(out.read("EURUSD.csv"), "12-19-2024,1.03950\r\n12-20-2024,1.03900\r\n");
     // 162.62 / 0.8250; the yen has no rate on 12-20.
