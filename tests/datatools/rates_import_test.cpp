@@ -14,6 +14,19 @@ using fxtest::contains;
 // a broken last line whose date reads "undefined".
 const std::string excerpt = FX_TESTDATA_DIR "reference-rates/usd_to_xxx_excerpt.csv";
 
+// fxmonitor-check's verdict on the folder, for each of the three variants.
+void expectCleanStartInEveryVariant(const std::string& folder, std::chrono::seconds staleAfter,
+                                    int referenceDays) {
+    for (const fx::VariantId id : {fx::VariantId::V17, fx::VariantId::V17b, fx::VariantId::V17c}) {
+        const auto check = fx::datatools::checkFolder(
+            fx::variant(id), folder, std::filesystem::file_time_type::clock::now(), staleAfter);
+        const auto verdict = fx::datatools::judge(check);
+        EXPECT_EQ(verdict.status, fx::datatools::CheckStatus::Clean);
+        EXPECT_TRUE(verdict.problems.empty()) << verdict.problems.front();
+        EXPECT_EQ(check.referenceDays, referenceDays);
+    }
+}
+
 class RatesImportTest : public ::testing::Test {
 protected:
     fxtest::ToolRun import(std::string table, std::vector<std::string> options) {
@@ -55,15 +68,13 @@ TEST_F(RatesImportTest, AlignedExcerptGivesFilesEveryVariantStartsWithCleanly) {
                          "12-19-2024)\n"))
         << run.out;
 
-    for (const fx::VariantId id : {fx::VariantId::V17, fx::VariantId::V17b, fx::VariantId::V17c}) {
-        const auto check = fx::datatools::checkFolder(fx::variant(id), out.path(),
-                                                      std::filesystem::file_time_type::clock::now(),
-                                                      std::chrono::seconds(300));
-        const auto verdict = fx::datatools::judge(check);
-        EXPECT_EQ(verdict.status, fx::datatools::CheckStatus::Clean);
-        EXPECT_TRUE(verdict.problems.empty()) << verdict.problems.front();
-        EXPECT_EQ(check.referenceDays, 18);
-    }
+    expectCleanStartInEveryVariant(out.path(), std::chrono::seconds(300), 18);
+}
+
+// The committed sample, made from the whole table: nothing to warn of but the age of its
+// real-time files.
+TEST(RealSampleTest, EveryVariantStartsCleanlyWithAllItsDays) {
+    expectCleanStartInEveryVariant(FX_SAMPLE_DIR, std::chrono::hours(24 * 365 * 100), 499);
 }
 
 TEST_F(RatesImportTest, WithoutAlignAPairSkipsOnlyTheDaysItsCurrenciesLack) {
