@@ -50,6 +50,13 @@ PairCurrencies pairCurrencies(const std::string& symbol, const std::vector<std::
     return {symbol, indexOf(symbol.substr(0, 3)), indexOf(symbol.substr(3))};
 }
 
+// "AUD, CAD, CHF"
+std::string listed(const std::vector<std::string>& codes) {
+    std::string list;
+    for (const std::string& code : codes) list += (list.empty() ? "" : ", ") + code;
+    return list;
+}
+
 std::optional<double> rateOn(const RateDay& day, std::optional<std::size_t> currency) {
     if (!currency) return 1.0;
     return day.rates[*currency];
@@ -97,10 +104,8 @@ std::vector<bool> completeDays(const RateTable& table, const std::vector<std::st
                         [](const std::optional<double>& r) { return r.has_value(); }));
     }
     const auto count = static_cast<std::size_t>(std::count(complete.begin(), complete.end(), true));
-    std::string list;
-    for (const std::string& code : codes) list += (list.empty() ? "" : ", ") + code;
     out << "--align: " << count << " of " << counted(table.days.size(), "day", "days")
-        << " have a rate for each of " << list << "; "
+        << " have a rate for each of " << listed(codes) << "; "
         << counted(table.days.size() - count, "day", "days") << " skipped\n";
     return complete;
 }
@@ -156,10 +161,7 @@ int runRatesImport(const ImportOptions& options, std::ostream& out) {
     std::vector<PairCurrencies> pairs;
     for (const std::string& symbol : symbols) pairs.push_back(pairCurrencies(symbol, codes));
     if (!table.missingColumns.empty()) {
-        std::string list;
-        for (const std::string& code : table.missingColumns)
-            list += (list.empty() ? "" : ", ") + code;
-        out << "  the header names no column for " << list << "\n";
+        out << "  the header names no column for " << listed(table.missingColumns) << "\n";
         // An aligned folder without some of its pairs would not be the folder asked for.
         if (options.align) {
             out << "--align: nothing written\n";
