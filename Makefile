@@ -28,22 +28,32 @@ test: build-linux build-win64 build-win32
 	$(MAKE) test-asan
 	$(MAKE) fuzz FUZZ_SECONDS=10
 
-# The 32-bit deliverables land in build/win32/bin; the monitor runs from the win64 build.
-run: build-linux build-win64 build-win32
-	sh tools/run-monitor.sh
+# The targets a user runs build what they need quietly: a progress line, and the build's
+# whole output only when it fails or warns. Use: $(call quiet-build,PRESET[,TARGET...]).
+quiet-build = @sh tools/quiet-build.sh $(1) $(2)
 
-# The monitor's engine over a scripted session of the sample data, all four alerts on.
-replay: build-linux
+# The 32-bit deliverables land in build/win32/bin; the monitor runs from the win64 build.
+run: deps
+	$(call quiet-build,linux,fxfeed)
+	$(call quiet-build,win64,fxmonitor-17b fxmonitor-screenshot)
+	$(call quiet-build,win32)
+	@sh tools/run-monitor.sh
+
+# The monitor's engine over the sample's session of real days, all four alerts on.
+replay: deps
+	$(call quiet-build,linux,fxmonitor-replay)
 	@build/linux/bin/fxmonitor-replay --data sample --alert anchor --alert bias \
-	    --alert grouped --alert slot=GBPUSD:1 sample/ticks.csv
+	    --alert grouped --alert slot=GBPJPY:1 sample/ticks.csv
 
 # out/fxmonitor-VERSION-win32.zip: what a trader on Windows downloads.
-dist: build-win32
+dist: deps
+	$(call quiet-build,win32,fxmonitor-17 fxmonitor-17b fxmonitor-17c fxmonitor-replay fxmonitor-check fxmonitor-import fxfeed)
 	@sh tools/dist/make-dist.sh
 
 # docs/monitor.png: the main window in a scripted session on the sample data.
-screenshot: build-win64
-	sh tools/screenshot/take-screenshot.sh
+screenshot: deps
+	$(call quiet-build,win64,fxmonitor-screenshot)
+	@sh tools/screenshot/take-screenshot.sh
 
 clean:
 	rm -rf build out

@@ -41,6 +41,11 @@ std::string_view timeAfterDate(std::string_view field);
 // Seconds since midnight of "HH:MM" or "HH:MM:SS"; a fraction of a second is ignored.
 std::optional<int> readTimeOfDay(std::string_view text);
 
+// What a report adds to a date format the detector had to assume.
+inline constexpr std::string_view assumedDateOrderNote =
+    " (assumed: no date shows which part is the day; give --date-format if it is the other "
+    "way round)";
+
 // Works out a file's date format from all of its date fields. Year-first dates say
 // everything; for day-month-year against month-day-year, only a part above 12 tells,
 // and when no date has one the usual order for the separator is assumed: "." is

@@ -1,5 +1,6 @@
 #include "datatools/export_layout.h"
 
+#include <algorithm>
 #include <array>
 
 #include "datatools/dates.h"
@@ -48,12 +49,14 @@ std::string columnList(const ExportLayout& layout) {
     return text + ", close column " + std::to_string(layout.closeColumn + 1);
 }
 
+// The names a date column goes by, as columnName writes them.
+constexpr std::array<std::string_view, 7> dateNames = {
+    "date", "day", "datetime", "timestamp", "localtime", "gmttime", "opentime"};
+
 LayoutDetection headerLayout(const std::vector<std::string_view>& fields, char separator) {
     std::vector<std::string> names;
     for (const std::string_view field : fields) names.push_back(columnName(field));
 
-    static constexpr std::array<std::string_view, 7> dateNames = {
-        "date", "day", "datetime", "timestamp", "localtime", "gmttime", "opentime"};
     static constexpr std::array<std::string_view, 1> timeNames = {"time"};
     static constexpr std::array<std::string_view, 4> closeNames = {"close", "last", "closeprice",
                                                                    "price"};
@@ -104,6 +107,11 @@ LayoutDetection headerlessLayout(const std::vector<std::string_view>& fields, ch
 }
 
 }  // namespace
+
+bool isDateColumnName(std::string_view field) {
+    const std::string name = columnName(trimField(field));
+    return std::find(dateNames.begin(), dateNames.end(), name) != dateNames.end();
+}
 
 char detectSeparator(std::string_view line) {
     if (line.find('\t') != std::string_view::npos) return '\t';

@@ -38,6 +38,9 @@ char detectSeparator(std::string_view line);
 // The line's fields, each without surrounding blanks and double quotes.
 std::vector<std::string_view> splitFields(std::string_view line, char separator);
 
+// A header field naming a date column: "Date", "<DATE>", "Day", "Timestamp", ...
+bool isDateColumnName(std::string_view field);
+
 // "a tab", "\";\"", "\",\"": the separator as a report names it.
 std::string separatorName(char separator);
 

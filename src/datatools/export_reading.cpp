@@ -1,45 +1,14 @@
 #include "datatools/export_reading.h"
 
+#include "datatools/export_lines.h"
 #include "datatools/export_rows.h"
-#include "text/text_file.h"
 
 namespace fx::datatools {
 
 namespace {
 
-constexpr std::string_view utf8Mark = "\xEF\xBB\xBF";
-
-bool isBlank(std::string_view line) {
-    return line.find_first_not_of(" \t") == std::string_view::npos;
-}
-
-bool isUtf16(std::string_view line) {
-    return line.starts_with("\xFF\xFE") || line.starts_with("\xFE\xFF");
-}
-
-// The file's lines as readLine gives them, with a UTF-8 byte-order mark taken off the
-// first one.
-class ExportLines {
-public:
-    bool open(const std::string& path) { return file_.open(path); }
-    bool next(std::string& line) {
-        if (!readLine(file_, line)) return false;
-        ++number_;
-        if (number_ == 1 && std::string_view(line).starts_with(utf8Mark))
-            line.erase(0, utf8Mark.size());
-        return true;
-    }
-    int number() const { return number_; }
-
-private:
-    InputTextFile file_;
-    int number_ = 0;
-};
-
 void reject(ExportReading& reading, int lineNumber, std::string reason) {
-    ++reading.rejectedCount;
-    if (reading.firstRejected.size() < shownRejectedLines)
-        reading.firstRejected.push_back({lineNumber, std::move(reason)});
+    noteRejectedLine(reading.rejectedCount, reading.firstRejected, lineNumber, std::move(reason));
 }
 
 // The first pass: the layout from the first line that is not blank, and the date
@@ -49,11 +18,11 @@ int findLayoutAndDates(ExportLines& lines, ExportReading& reading, bool detectDa
     int layoutLine = 0;
     DateFormatDetector detector;
     while (lines.next(line)) {
-        if (lines.number() == 1 && isUtf16(line)) {
+        if (lines.number() == 1 && isUtf16Text(line)) {
             reading.error = "the file is UTF-16 text; save it as UTF-8 or ANSI text";
             return 0;
         }
-        if (isBlank(line)) continue;
+        if (isBlankLine(line)) continue;
         if (layoutLine == 0) {
             LayoutDetection detection = detectLayout(line);
             if (!detection.layout) {
@@ -88,6 +57,18 @@ int findLayoutAndDates(ExportLines& lines, ExportReading& reading, bool detectDa
 
 }  // namespace
 
+void noteRejectedLine(int& count, std::vector<RejectedLine>& shown, int lineNumber,
+                      std::string reason) {
+    ++count;
+    if (shown.size() < shownRejectedLines) shown.push_back({lineNumber, std::move(reason)});
+}
+
+void writeRejectedLines(std::ostream& out, int count, const std::vector<RejectedLine>& shown) {
+    for (const RejectedLine& rejected : shown)
+        out << "    line " << rejected.lineNumber << ": " << rejected.reason << "\n";
+    if (static_cast<std::size_t>(count) > shown.size()) out << "    ...\n";
+}
+
 ExportReading readExport(const std::string& path, std::optional<DateFormat> dateFormat) {
     ExportReading reading;
     int layoutLine = 0;
@@ -110,7 +91,7 @@ ExportReading readExport(const std::string& path, std::optional<DateFormat> date
     DailyCloseCollector collector;
     std::string line;
     while (lines.next(line)) {
-        if (isBlank(line)) continue;
+        if (isBlankLine(line)) continue;
         if (lines.number() == layoutLine && reading.layout.hasHeader) continue;
         // readLine keeps the first maxLineLength characters of a line; a line that long
         // may have lost its close.

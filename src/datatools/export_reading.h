@@ -3,6 +3,7 @@
 // the lines it had to reject.
 
 #include <optional>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -19,6 +20,13 @@ struct RejectedLine {
     int lineNumber = 0;
     std::string reason;
 };
+
+// Counts a rejected line, and keeps it while fewer than shownRejectedLines are kept.
+void noteRejectedLine(int& count, std::vector<RejectedLine>& shown, int lineNumber,
+                      std::string reason);
+
+// The rejected lines shown, one a line, and "..." when more were rejected.
+void writeRejectedLines(std::ostream& out, int count, const std::vector<RejectedLine>& shown);
 
 struct ExportReading {
     std::string error;  // the file could not be read at all; nothing else is set

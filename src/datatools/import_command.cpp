@@ -7,8 +7,9 @@
 #include <system_error>
 
 #include "datatools/alignment.h"
-#include "datatools/atomic_output.h"
 #include "datatools/export_reading.h"
+#include "datatools/history_output.h"
+#include "datatools/rates_import.h"
 #include "datatools/symbol_names.h"
 
 namespace fx::datatools {
@@ -48,8 +49,7 @@ void reportReading(const ImportJob& job, std::ostream& out) {
     }
     out << reading.layout.description << "\n  dates " << dateFormatName(reading.dateFormat);
     if (reading.dateOrderAssumed) {
-        out << " (assumed: no date shows which part is the day; give --date-format if it is "
-               "the other way round)";
+        out << assumedDateOrderNote;
     }
     out << "; " << reading.rowsTaken << " row" << (reading.rowsTaken == 1 ? "" : "s") << ", "
         << reading.days.size() << " day" << (reading.days.size() == 1 ? "" : "s");
@@ -58,19 +58,7 @@ void reportReading(const ImportJob& job, std::ostream& out) {
             << " rejected:";
     }
     out << "\n";
-    for (const RejectedLine& rejected : reading.firstRejected)
-        out << "    line " << rejected.lineNumber << ": " << rejected.reason << "\n";
-    if (static_cast<std::size_t>(reading.rejectedCount) > reading.firstRejected.size())
-        out << "    ...\n";
-}
-
-// The history file's lines in the order the options ask for.
-std::vector<std::string> historyLines(const std::vector<DailyClose>& days, bool newestFirst) {
-    std::vector<std::string> lines;
-    lines.reserve(days.size());
-    for (const DailyClose& day : days) lines.push_back(monitorDateText(day.date) + "," + day.close);
-    if (newestFirst) std::reverse(lines.begin(), lines.end());
-    return lines;
+    writeRejectedLines(out, reading.rejectedCount, reading.firstRejected);
 }
 
 }  // namespace
@@ -134,20 +122,7 @@ int runImport(const ImportOptions& options, std::ostream& out) {
     std::size_t written = 0;
     for (ImportJob& job : jobs) {
         if (!job.failure.empty()) continue;
-        std::vector<DailyClose>& days = job.reading.days;
-        keepNewest(days, static_cast<std::size_t>(options.days));
-        const std::filesystem::path target =
-            std::filesystem::path(options.outFolder) / (job.symbol + ".csv");
-        std::string error;
-        if (!writeLinesAtomically(target, historyLines(days, options.newestFirst), error)) {
-            out << job.file << ": nothing written: " << error << "\n";
-            continue;
-        }
-        ++written;
-        out << "wrote " << target.string() << ": " << days.size() << " day"
-            << (days.size() == 1 ? "" : "s") << ", " << monitorDateText(days.front().date) << " to "
-            << monitorDateText(days.back().date) << ", "
-            << (options.newestFirst ? "newest" : "oldest") << " first\n";
+        if (writeHistoryFile(options, job.symbol, job.reading.days, job.file, "", out)) ++written;
     }
     out << written << " of " << jobs.size() << " file" << (jobs.size() == 1 ? "" : "s")
         << " written\n";
@@ -164,6 +139,7 @@ int importCommand(std::vector<std::string> arguments, std::ostream& out, std::os
         err << "fxmonitor-import: " << parsed.error << "\n\n" << importUsage;
         return 2;
     }
+    if (!parsed.options.ratesFile.empty()) return runRatesImport(parsed.options, out);
     return runImport(parsed.options, out);
 }
 

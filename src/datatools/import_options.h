@@ -7,6 +7,7 @@
 
 #include "datatools/dates.h"
 #include "monitor/price_data.h"
+#include "monitor/variants.h"
 
 namespace fx::datatools {
 
@@ -18,6 +19,12 @@ struct ImportOptions {
     bool newestFirst = false;
     bool align = false;
     std::optional<DateFormat> dateFormat;  // worked out per file when nothing
+    // A reference-rate table in the place of the FILEs.
+    std::string ratesFile;
+    std::string rateBase = "USD";
+    const Variant* variant = nullptr;  // the pairs made from the table; v17b's when none
+    bool allSymbols = false;           // all sixteen pairs of the three variants instead
+    bool writeRealtime = false;        // the start-up real-time files too
 };
 
 struct ParsedImportOptions {

@@ -46,10 +46,17 @@ bool isMonitorSymbol(std::string_view symbol) {
     return std::find(symbols.begin(), symbols.end(), symbol) != symbols.end();
 }
 
-bool isSymbolText(std::string_view text) {
-    if (text.size() != 6) return false;
+namespace {
+
+bool allLetters(std::string_view text) {
     return std::all_of(text.begin(), text.end(),
                        [](char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); });
 }
+
+}  // namespace
+
+bool isSymbolText(std::string_view text) { return text.size() == 6 && allLetters(text); }
+
+bool isCurrencyCode(std::string_view text) { return text.size() == 3 && allLetters(text); }
 
 }  // namespace fx::datatools

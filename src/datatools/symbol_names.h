@@ -19,5 +19,7 @@ bool isMonitorSymbol(std::string_view symbol);
 // Six letters, given in either case, as the monitor's symbols are written.
 bool isSymbolText(std::string_view text);
 std::string upperCase(std::string_view text);
+// Three letters, a currency's code ("USD", "eur").
+bool isCurrencyCode(std::string_view text);
 
 }  // namespace fx::datatools

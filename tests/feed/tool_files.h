@@ -17,9 +17,6 @@ inline constexpr std::array<std::string_view, 16> sampleSymbols = {
     "GBPUSD", "EURGBP", "GBPJPY", "USDCHF", "NZDJPY", "CADJPY", "AUDJPY", "EURJPY",
     "EURUSD", "USDJPY", "AUDUSD", "USDCAD", "NZDUSD", "GBPCHF", "CHFJPY", "EURCHF"};
 
-// The size the sample's README promises.
-inline constexpr int sampleDays = 300;
-
 // The sample folder of the source tree, ending with a path separator.
 inline std::string sampleFolder() { return FX_SAMPLE_DIR; }
 

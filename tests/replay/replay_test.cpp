@@ -161,7 +161,7 @@ TEST(SampleSessionTest, ShowsAnchorsEveryAlertAndABasketProfit) {
     const std::string ticks = sample + "/ticks.csv";
     const std::vector<std::string_view> arguments = {
         "--data", sample, "--alert", "anchor", "--alert", "bias", "--alert", "grouped",
-        "--alert", "slot=GBPUSD:1", ticks};
+        "--alert", "slot=GBPJPY:1", ticks};
     std::ostringstream log;
     std::ostringstream messages;
     ASSERT_EQ(fx::replayMain(arguments, log, messages), fx::replayDone) << messages.str();
@@ -169,7 +169,7 @@ TEST(SampleSessionTest, ShowsAnchorsEveryAlertAndABasketProfit) {
     for (std::string_view kind :
          {"New +anchor: ", "New -anchor: ", "New opposing top anchor: ", "New opposing bottom anchor: ",
           "Reference Bias Flipped Negative!", "Reference Bias Flipped Positive!",
-          "Pairs are perfectly grouped.", "Pair: GBPUSD is in slot:  1", "Buy Profit: ", "Basket Profit: "})
+          "Pairs are perfectly grouped.", "Pair: GBPJPY is in slot:  1", "Buy Profit: ", "Basket Profit: "})
         EXPECT_NE(log.str().find(kind), std::string::npos) << kind;
 }
 

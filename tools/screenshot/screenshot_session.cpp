@@ -135,8 +135,8 @@ int scriptedSession(const fs::path& sample, const std::string& picturePath) {
 
     fx::fixNumericMode();
     fx::Win32Layer layer;
-    // The morning after the sample's last history day.
-    const fx::SettableClock clock(fx::LocalTime{2025, 6, 2, 10, 15, 0});
+    // The morning after the sample's last history day, the day of its real-time files.
+    const fx::SettableClock clock(fx::LocalTime{2024, 12, 20, 10, 15, 0});
     const std::string workingFolder = folder.string() + "\\";
     fx::Monitor monitor(fx::variant(fx::VariantId::V17b), layer, clock,
                         workingFolder + "fxmonitor-17b.exe", workingFolder);
