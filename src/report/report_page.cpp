@@ -187,7 +187,12 @@ void writeBaskets(Page& page, const SessionRecord& record) {
             page.stamp(*basket.closed);
         else
             page.raw("still open");
-        page.raw("</td><td class=\"result\">").text(basket.result).raw("</td></tr>\n");
+        page.raw("</td><td class=\"result\">");
+        if (basket.closed)
+            page.text(basket.result);
+        else if (basket.latestPips)
+            page.number(*basket.latestPips).raw(" so far");
+        page.raw("</td></tr>\n");
     }
     page.raw("</tbody></table>\n");
     if (record.baskets().empty()) page.raw("<p>No basket was opened.</p>\n");

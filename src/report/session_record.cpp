@@ -23,6 +23,8 @@ void SessionRecord::addRanking(const RankingSample& sample, bool tick) {
                                         sample.basketBias, sample.anchorBias};
     for (int m = 0; m < measureCount; ++m) values[measureSeries + m] = measures[m];
     values[pipsSeries] = sample.basketPips.value_or(ReducedSeries::none);
+    if (sample.basketPips && !baskets_.empty() && !baskets_.back().closed)
+        baskets_.back().latestPips = sample.basketPips;
     series_.add(secondsSince1970(sample.time), values);
 
     if (sample.topAnchor != topAnchor_ && sample.topAnchor >= 0)
@@ -62,7 +64,7 @@ void SessionRecord::addAlertSetting(const LocalTime& time, std::string_view text
 }
 
 void SessionRecord::openBasket(const LocalTime& time, int direction) {
-    baskets_.push_back({time, std::nullopt, direction, ""});
+    baskets_.push_back({time, std::nullopt, direction, "", std::nullopt});
 }
 
 void SessionRecord::closeBasket(const LocalTime& time, std::string_view result) {

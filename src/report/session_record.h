@@ -70,6 +70,7 @@ struct BasketRecord {
     std::optional<LocalTime> closed;  // nothing: still open at the end
     int direction = 0;                // buyTrade or sellTrade
     std::string result;               // the pips box when it closed
+    std::optional<int> latestPips;    // at the latest ranking while it was open
 };
 
 class SessionRecord {

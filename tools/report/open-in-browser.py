@@ -11,6 +11,7 @@ separated by tabs:
     chart   ID  WIDTH  HEIGHT  INKED  a chart's canvas: its size in pixels, and how
                                       many of its pixels were drawn on
     row     TABLE_ID  CELL...         a row of a table's body, cell texts trimmed
+    shown   MILLISECONDS              from the start of loading to the charts drawn
 
 Exit status 0 when the page loaded (whatever it showed), 1 when it did not.
 """
@@ -44,7 +45,8 @@ new Promise(done => requestAnimationFrame(() => requestAnimationFrame(() => {
     });
     const rows = [...document.querySelectorAll('table[id] tbody tr')].map(row =>
         [row.closest('table').id, ...[...row.cells].map(cell => cell.textContent.trim())]);
-    done(JSON.stringify({charts, rows, height: document.documentElement.scrollHeight}));
+    done(JSON.stringify({charts, rows, height: document.documentElement.scrollHeight,
+                         shown: Math.round(performance.now())}));
 })))
 """
 
@@ -196,6 +198,7 @@ def main(arguments):
         print("chart\t" + "\t".join(str(field) for field in chart))
     for row in found["rows"]:
         print("row\t" + "\t".join(clean(cell) for cell in row))
+    print(f"shown\t{found['shown']}")
     return 0
 
 
