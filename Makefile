@@ -1,5 +1,6 @@
 # The two commands: `make test` runs every test, `make run` runs the monitor.
-.PHONY: all deps test run replay screenshot build-linux build-win64 build-win32 clean
+.PHONY: all deps test run replay report report-screenshot screenshot build-linux build-win64 \
+	build-win32 clean
 
 all: build-linux
 
@@ -32,6 +33,17 @@ run: build-linux build-win64 build-win32
 replay: build-linux
 	@build/linux/bin/fxmonitor-replay --data sample --alert anchor --alert bias \
 	    --alert grouped --alert slot=GBPUSD:1 sample/ticks.csv
+
+# out/report.html: the session report of the same replay, to open in a browser.
+report: build-linux
+	@mkdir -p out
+	build/linux/bin/fxmonitor-replay --data sample --alert anchor --alert bias \
+	    --alert grouped --alert slot=GBPUSD:1 --report out/report.html sample/ticks.csv >/dev/null
+	@echo "out/report.html: $$(wc -c <out/report.html) bytes"
+
+# docs/report.png: that report as headless Chromium shows it.
+report-screenshot: report
+	python3 tools/report/open-in-browser.py out/report.html --screenshot docs/report.png >/dev/null
 
 # docs/monitor.png: the main window in a scripted session on the sample data.
 screenshot: build-win64

@@ -4,7 +4,7 @@
 set -e
 packages="cmake make g++ libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev
   g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix binutils-mingw-w64
-  wine wine64 xvfb xauth x11-utils imagemagick python3"
+  wine wine64 xvfb xauth x11-utils imagemagick python3 chromium fonts-dejavu-core"
 missing=""
 for p in $packages; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing="$missing $p"
