@@ -14,9 +14,12 @@ namespace {
 // "anchor", ..., "slot=GBPUSD:1", as --alert spells it.
 std::string alertText(const AlertSetting& setting, const Variant& variant) {
     std::string text(alertKindWord(setting.rule));
-    if (setting.rule == pairInSlot && setting.pair >= 0 && setting.pair < pairCount)
-        text +=
-            "=" + std::string(variant.pairTable[setting.pair]) + ":" + std::to_string(setting.slot);
+    if (setting.rule == pairInSlot && setting.pair >= 0 && setting.pair < pairCount) {
+        text += '=';
+        text += variant.pairTable[setting.pair];
+        text += ':';
+        text += std::to_string(setting.slot);
+    }
     return text;
 }
 

@@ -118,7 +118,6 @@
             lineSeries(pair, pairColour(k), Object.assign({ dash: pairDash(k) }, extra || {})));
     }
 
-    const session = timeline(r.times, [], []);
 
     // 1. Each pair's move against the reference day, and the changes of reference day.
     {
@@ -134,10 +133,11 @@
     // 2. The five measures.
     {
         const colours = [r.colours.buy, r.colours.sell, "#6fb7ff", "#ffb347", "#c59bff"];
+        const line = timeline(r.times, r.measures, []);
         draw(
             "measures-chart",
             r.measureNames.map((name, m) => lineSeries(name, colours[m])),
-            [session.x].concat(r.measures)
+            [line.x].concat(line.data)
         );
     }
 
@@ -186,7 +186,10 @@
     }
 
     // 5. The running pips of each open basket (a gap where none is open).
-    draw("baskets-chart", [lineSeries("Basket pips", "#ffd700", { spanGaps: false, width: 2 })], [session.x, r.pips]);
+    {
+        const line = timeline(r.times, [r.pips], []);
+        draw("baskets-chart", [lineSeries("Basket pips", "#ffd700", { spanGaps: false, width: 2 })], [line.x].concat(line.data));
+    }
 
     window.addEventListener("resize", () => {
         for (const { chart, element } of charts) chart.setSize({ width: chartWidth(element), height: chart.height });
