@@ -312,6 +312,7 @@ int ReplaySession::run() {
         messages_ << check.error << '\n';
         return replayUsageError;
     }
+    if (!openReport(check)) return replayUsageError;
     if (options_.slotsFile) {
         if (const auto input = inputAt(*options_.slotsFile)) {
             messages_ << "fxmonitor-replay: --slots " << *options_.slotsFile
@@ -325,7 +326,6 @@ int ReplaySession::run() {
             return replayUsageError;
         }
     }
-    if (!openReport(check)) return replayUsageError;
 
     findControls();
     printNewLogRows();
@@ -385,8 +385,18 @@ int ReplaySession::run() {
     return status;
 }
 
-// Checked before the run, so that a long replay does not end in a report that cannot
-// be written; the page itself is written at the end.
+// Whether two paths name one file, whether or not it is there yet.
+bool sameFile(const std::string& a, const std::string& b) {
+    std::error_code error;
+    if (std::filesystem::equivalent(a, b, error)) return true;
+    const auto full = [&error](const std::string& path) {
+        return std::filesystem::absolute(path, error).lexically_normal();
+    };
+    return full(a) == full(b);
+}
+
+// Checked before the run (and before the --slots file is made), so that a long replay
+// does not end in a report that cannot be written; the page is written at the end.
 bool ReplaySession::openReport(const TicksCheck& check) {
     if (!options_.reportFile) return true;
     const std::string& path = *options_.reportFile;
@@ -395,8 +405,7 @@ bool ReplaySession::openReport(const TicksCheck& check) {
                   << *input << '\n';
         return false;
     }
-    std::error_code error;
-    if (options_.slotsFile && std::filesystem::equivalent(path, *options_.slotsFile, error)) {
+    if (options_.slotsFile && sameFile(path, *options_.slotsFile)) {
         messages_ << "fxmonitor-replay: --report and --slots name the same file " << path << '\n';
         return false;
     }

@@ -23,21 +23,24 @@ TEST(ReportOptionTest, ErrorExitsLeaveNoReport) {
         std::string reportName;
         bool badTicksFile;
         std::string message;
+        bool alsoAsSlots = false;
     };
     const std::vector<Case> cases = {
         {"report.html", true, "the header"},
         {"ticks.csv", false, "would overwrite the input file"},
         {"GBPUSD.csv", false, "would overwrite the input file"},
         {"no-such-folder/report.html", false, "the report file cannot be created"},
+        // Neither file is made.
+        {"report.html", false, "name the same file", true},
     };
     for (const Case& c : cases) {
         fxtest::ReplayRun r;
         std::string ticks = r.header() + "!reference 0\n" + r.prices(1);
         if (c.badTicksFile) ticks = "#\n" + r.header().substr(1) + r.prices(1);
         const std::string history = r.data.folder.read("GBPUSD.csv");
-        EXPECT_EQ(r.run(ticks, {"--report", r.data.folder.pathOf(c.reportName)}),
-                  fx::replayUsageError)
-            << c.reportName;
+        std::vector<std::string> arguments = {"--report", r.data.folder.pathOf(c.reportName)};
+        if (c.alsoAsSlots) arguments.insert(arguments.end(), {"--slots", arguments[1]});
+        EXPECT_EQ(r.run(ticks, arguments), fx::replayUsageError) << c.reportName;
         EXPECT_EQ(r.out, "") << c.reportName;
         EXPECT_NE(r.err.find(c.message), std::string::npos) << r.err;
         EXPECT_FALSE(r.data.folder.exists("report.html")) << c.reportName;
