@@ -1,5 +1,6 @@
 # The two commands: `make test` runs every test, `make run` runs the monitor.
-.PHONY: all deps test run replay screenshot dist build-linux build-win64 build-win32 clean
+.PHONY: all deps test run replay report report-screenshot screenshot dist build-linux \
+	build-win64 build-win32 clean
 
 all: build-linux
 
@@ -49,6 +50,18 @@ replay: deps
 dist: deps
 	$(call quiet-build,win32,fxmonitor-17 fxmonitor-17b fxmonitor-17c fxmonitor-replay fxmonitor-check fxmonitor-import fxfeed)
 	@sh tools/dist/make-dist.sh
+
+# out/report.html: the session report of the same replay, to open in a browser.
+report: deps
+	$(call quiet-build,linux,fxmonitor-replay)
+	@mkdir -p out
+	@build/linux/bin/fxmonitor-replay --data sample --alert anchor --alert bias \
+	    --alert grouped --alert slot=GBPJPY:1 --report out/report.html sample/ticks.csv >/dev/null
+	@echo "out/report.html: $$(wc -c <out/report.html) bytes"
+
+# docs/report.png: that report as headless Chromium shows it.
+report-screenshot: report
+	python3 tools/report/open-in-browser.py out/report.html --screenshot docs/report.png >/dev/null
 
 # docs/monitor.png: the main window in a scripted session on the sample data.
 screenshot: deps

@@ -9,7 +9,8 @@ here=$(cd "$(dirname "$0")/.." && pwd)
 # the caption buttons' glyphs.
 packages="cmake make g++ libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev
   g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix binutils-mingw-w64
-  wine wine64 fonts-wine fonts-liberation xvfb xauth x11-utils imagemagick python3"
+  wine wine64 fonts-wine fonts-liberation xvfb xauth x11-utils imagemagick python3
+  chromium fonts-dejavu-core"
 foreign=""
 for argument in "$@"; do
   if [ "$argument" = --wine32 ]; then

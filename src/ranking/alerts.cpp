@@ -13,6 +13,14 @@ namespace fx {
 
 namespace {
 
+// The texts each rule logs, or the start of them: the rule's rows are known by them.
+constexpr std::string_view opposingTopText = "New opposing top anchor: ";
+constexpr std::string_view opposingBottomText = "New opposing bottom anchor: ";
+constexpr std::string_view flippedNegativeText = "Reference Bias Flipped Negative!";
+constexpr std::string_view flippedPositiveText = "Reference Bias Flipped Positive!";
+constexpr std::string_view groupedText = "Pairs are perfectly grouped.";
+constexpr std::string_view pairInSlotText = "Pair: ";
+
 bool switchedOn(Monitor& monitor, int checkBoxId) {
     return monitor.layer.isChecked(monitor.optionsWindow, checkBoxId);
 }
@@ -29,12 +37,12 @@ void checkAnchorDisplaced(Monitor& monitor) {
     const std::string newBottom = slotSymbol(monitor, pairCount - 1);
     if (newTop != ranking.topAnchorPair &&
         isBuyGroupPair(monitor, newTop) != isBuyGroupPair(monitor, ranking.topAnchorPair)) {
-        logEvent(monitor, "New opposing top anchor: " + newTop);
+        logEvent(monitor, std::string(opposingTopText) + newTop);
         playAlertSound(monitor, optwin::anchorSoundBox);
     }
     if (newBottom != ranking.bottomAnchorPair &&
         isBuyGroupPair(monitor, newBottom) != isBuyGroupPair(monitor, ranking.bottomAnchorPair)) {
-        logEvent(monitor, "New opposing bottom anchor: " + newBottom);
+        logEvent(monitor, std::string(opposingBottomText) + newBottom);
         playAlertSound(monitor, optwin::anchorSoundBox);
     }
 }
@@ -45,11 +53,11 @@ void checkReferenceBiasFlip(Monitor& monitor) {
     const int previous = monitor.state.previousReferenceBias;
     const int current = monitor.ranking.referenceBias;
     if (previous > 0 && current < 0) {
-        logEvent(monitor, "Reference Bias Flipped Negative!");
+        logEvent(monitor, flippedNegativeText);
         playAlertSound(monitor, optwin::biasSoundBox);
     }
     if (previous < 0 && current > 0) {
-        logEvent(monitor, "Reference Bias Flipped Positive!");
+        logEvent(monitor, flippedPositiveText);
         playAlertSound(monitor, optwin::biasSoundBox);
     }
 }
@@ -74,13 +82,13 @@ void checkPairsGrouped(Monitor& monitor) {
     std::optional<int>& latch = monitor.state.groupedAlertLatch;
     if (!latch) {
         if (grouped) {
-            logEvent(monitor, "Pairs are perfectly grouped.");
+            logEvent(monitor, groupedText);
             playAlertSound(monitor, optwin::groupSoundBox);
         }
         return;
     }
     if (*latch == 0 && grouped) {
-        logEvent(monitor, "Pairs are perfectly grouped.");
+        logEvent(monitor, groupedText);
         *latch = 1;
         playAlertSound(monitor, optwin::groupSoundBox);
     } else if (*latch == 1 && !grouped) {
@@ -97,7 +105,8 @@ void checkPairInSlot(Monitor& monitor) {
     if (pair < 0 || pair >= pairCount || slotIndex < 0 || slotIndex >= pairCount) return;
     const std::string& symbol = monitor.state.PairTable[pair];
     if (slotSymbol(monitor, slotIndex) != symbol) return;
-    logEvent(monitor, "Pair: " + symbol + " is in slot: " + formatNumber(slotIndex + 1));
+    logEvent(monitor,
+             std::string(pairInSlotText) + symbol + " is in slot: " + formatNumber(slotIndex + 1));
     playAlertSound(monitor, optwin::slotSoundBox);
     layer.setChecked(monitor.optionsWindow, optwin::slotAlertCheck, false);
 }
@@ -126,6 +135,16 @@ void checkAlerts(Monitor& monitor, int alertKind) {
 void playAlertSound(Monitor& monitor, int soundBoxId) {
     const std::string fileName = monitor.layer.controlText(monitor.optionsWindow, soundBoxId);
     if (!fileName.empty()) monitor.layer.playSound(fileName);
+}
+
+std::optional<AlertKind> alertRuleOfLogText(std::string_view description) {
+    if (description.starts_with(opposingTopText) || description.starts_with(opposingBottomText))
+        return anchorDisplaced;
+    if (description == flippedNegativeText || description == flippedPositiveText)
+        return referenceBiasFlip;
+    if (description == groupedText) return pairsGrouped;
+    if (description.starts_with(pairInSlotText)) return pairInSlot;
+    return std::nullopt;
 }
 
 bool isBuyGroupPair(const Monitor& monitor, std::string_view symbol) {

@@ -13,7 +13,8 @@ constexpr std::string_view usage =
     R"(Usage: fxmonitor-replay [--variant 17|17b|17c] [--data DIR]
                         [--reference-day N|MM-DD-YYYY]
                         [--alert anchor] [--alert bias] [--alert grouped]
-                        [--alert slot=SYMBOL:SLOT] [--slots FILE] TICKS_FILE
+                        [--alert slot=SYMBOL:SLOT] [--slots FILE]
+                        [--report FILE.html] TICKS_FILE
 
 Runs the monitor's own engine (ranking, alerts, trade simulator, event log) over
 a recorded session and prints the event log, oldest row first, one row a line:
@@ -27,6 +28,13 @@ MM-DD-YYYY,HH:MM:SS,description
   --alert RULE        switch an alert on from the start, with no sound:
                       anchor, bias, grouped, or slot=SYMBOL:SLOT (slot 1-14)
   --slots FILE        also write one CSV row per ranking run to FILE
+  --report FILE.html  also write the session report to FILE.html: one page that
+                      opens offline in a browser, with a summary, charts of the
+                      pair moves, the five measures, the slots (anchors marked),
+                      the alert rows and the baskets' running pips, a table of
+                      each day's alert rows per rule (count, first, last) and a
+                      table of the baskets; charts of long sessions keep each
+                      interval's lowest and highest values, the tables are exact
   --help              print this text
 
 Options may be written --opt value or --opt=value; a repeated option's last
@@ -50,7 +58,7 @@ then measures against reference row 0 until a reference day is chosen.
 
 Exit status: 0 done; 1 a history file is missing; 2 a usage error or a
 malformed ticks file. On an error nothing is written to stdout and no --slots
-file is made.
+file is made; the --report file is written only when the replay went through.
 
 Example:
   fxmonitor-replay --data sample --reference-day 0 --alert anchor \
@@ -58,9 +66,8 @@ Example:
 )";
 
 constexpr OptionSpec replayOptions[] = {
-    {"--variant", true}, {"--data", true},  {"--reference-day", true},
-    {"--alert", true},   {"--slots", true}, {"--help", false},
-    {"-h", false},
+    {"--variant", true}, {"--data", true},   {"--reference-day", true}, {"--alert", true},
+    {"--slots", true},   {"--report", true}, {"--help", false},         {"-h", false},
 };
 
 struct Parser {
@@ -103,6 +110,11 @@ struct Parser {
         if (name == "--slots") {
             if (value.empty()) return fail("--slots needs a file name");
             options.slotsFile = std::string(value);
+            return true;
+        }
+        if (name == "--report") {
+            if (value.empty()) return fail("--report needs a file name");
+            options.reportFile = std::string(value);
             return true;
         }
         return true;

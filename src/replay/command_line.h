@@ -18,6 +18,7 @@ struct ReplayOptions {
     std::optional<ReferenceChoice> referenceDay;
     std::vector<AlertSetting> alerts;  // in command-line order
     std::optional<std::string> slotsFile;
+    std::optional<std::string> reportFile;  // --report: the session report, an HTML page
     std::string ticksFile;
     bool help = false;  // --help: print the usage text and do nothing else
 };

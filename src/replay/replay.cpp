@@ -14,9 +14,12 @@
 #include "monitor/main_window.h"
 #include "monitor/monitor.h"
 #include "monitor/options_window.h"
+#include "replay/replay_report.h"
 #include "replay/slots_file.h"
 #include "replay/ticks_file.h"
+#include "report/report_page.h"
 #include "text/command_line.h"
+#include "text/numbers.h"
 #include "text/text_file.h"
 #include "window/headless/headless_layer.h"
 
@@ -38,12 +41,6 @@ constexpr Button buttons[] = {
     {ActionKind::Close, mainwin::closeButton, "Close"},
     {ActionKind::Clear, mainwin::clearButton, "Clear"},
 };
-
-std::string_view trimmedBlanks(std::string_view text) {
-    const std::size_t first = text.find_first_not_of(" \t");
-    if (first == std::string_view::npos) return {};
-    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
-}
 
 class ReplaySession {
 public:
@@ -68,6 +65,7 @@ private:
     void switchRealTimeOn();
 
     void writeSlotsRow(std::string_view cause);
+    bool openReport(const TicksCheck& check);
     void printNewLogRows();
     void flushLog();
 
@@ -84,6 +82,7 @@ private:
     const PriceLine* price_ = nullptr;  // the fields of the tick under way
     int nextPair_ = 0;                  // the pair whose file is likely read next
     std::optional<SlotsFile> slots_;
+    std::optional<ReplayReport> report_;
     std::string logText_;
 
     // The controls read after every cycle, found once: the headless layer keeps its
@@ -188,6 +187,10 @@ bool ReplaySession::chooseReferenceDay(const ReferenceChoice& choice, std::strin
         return false;
     }
     writeSlotsRow("reference");
+    if (report_) {
+        report_->referenceDayChosen(list->entries[position]);
+        report_->ranked(false, pipsBox_->text);
+    }
     return true;
 }
 
@@ -238,7 +241,9 @@ void ReplaySession::tick(const PriceLine& price) {
     price_ = &price;
     const bool ticked = layer_.tick(monitor_->mainWindow, mainwin::realTimeTimer);
     price_ = nullptr;
-    if (ticked) writeSlotsRow("tick");
+    if (!ticked) return;
+    writeSlotsRow("tick");
+    if (report_) report_->ranked(true, pipsBox_->text);
 }
 
 void ReplaySession::writeSlotsRow(std::string_view cause) {
@@ -276,6 +281,7 @@ void ReplaySession::printNewLogRows() {
             logText_ += row[column];
         }
         logText_ += '\n';
+        if (report_ && row.size() > 2) report_->logged(row[2]);
         rows.pop_back();
     }
     if (logText_.size() >= logFlushSize) flushLog();
@@ -306,6 +312,7 @@ int ReplaySession::run() {
         messages_ << check.error << '\n';
         return replayUsageError;
     }
+    if (!openReport(check)) return replayUsageError;
     if (options_.slotsFile) {
         if (const auto input = inputAt(*options_.slotsFile)) {
             messages_ << "fxmonitor-replay: --slots " << *options_.slotsFile
@@ -353,6 +360,7 @@ int ReplaySession::run() {
             tick(reader.price());
         } else {
             act(reader.action());
+            if (report_) report_->acted(reader.action(), pipsBox_->text);
         }
         printNewLogRows();
         // The layer records every message box and dialog; a long replay needs none of them.
@@ -368,7 +376,45 @@ int ReplaySession::run() {
                   << ": the slots file could not be written whole\n";
         status = replayUsageError;
     }
+    // The report is written only for a replay that went through.
+    if (report_ && status == replayDone && !report_->write(*options_.reportFile, options_)) {
+        messages_ << "fxmonitor-replay: " << *options_.reportFile
+                  << ": the report could not be written whole\n";
+        status = replayUsageError;
+    }
     return status;
+}
+
+// Whether two paths name one file, whether or not it is there yet.
+bool sameFile(const std::string& a, const std::string& b) {
+    std::error_code error;
+    if (std::filesystem::equivalent(a, b, error)) return true;
+    const auto full = [&error](const std::string& path) {
+        return std::filesystem::absolute(path, error).lexically_normal();
+    };
+    return full(a) == full(b);
+}
+
+// Checked before the run (and before the --slots file is made), so that a long replay
+// does not end in a report that cannot be written; the page is written at the end.
+bool ReplaySession::openReport(const TicksCheck& check) {
+    if (!options_.reportFile) return true;
+    const std::string& path = *options_.reportFile;
+    if (const auto input = inputAt(path)) {
+        messages_ << "fxmonitor-replay: --report " << path << " would overwrite the input file "
+                  << *input << '\n';
+        return false;
+    }
+    if (options_.slotsFile && sameFile(path, *options_.slotsFile)) {
+        messages_ << "fxmonitor-replay: --report and --slots name the same file " << path << '\n';
+        return false;
+    }
+    if (!reportFileCanBeMade(path)) {
+        messages_ << "fxmonitor-replay: " << path << ": the report file cannot be created\n";
+        return false;
+    }
+    report_.emplace(*monitor_, check.priceLines);
+    return true;
 }
 
 }  // namespace

@@ -80,12 +80,32 @@ std::optional<ReferenceChoice> parseReferenceChoice(std::string_view text) {
     return std::nullopt;
 }
 
+namespace {
+
+struct AlertWord {
+    std::string_view word;
+    AlertKind rule;
+};
+
+constexpr AlertWord alertWords[] = {
+    {"anchor", anchorDisplaced},
+    {"bias", referenceBiasFlip},
+    {"grouped", pairsGrouped},
+    {"slot", pairInSlot},
+};
+
+}  // namespace
+
 std::optional<AlertKind> alertKindNamed(std::string_view word) {
-    if (word == "anchor") return anchorDisplaced;
-    if (word == "bias") return referenceBiasFlip;
-    if (word == "grouped") return pairsGrouped;
-    if (word == "slot") return pairInSlot;
+    for (const AlertWord& entry : alertWords)
+        if (entry.word == word) return entry.rule;
     return std::nullopt;
+}
+
+std::string_view alertKindWord(AlertKind rule) {
+    for (const AlertWord& entry : alertWords)
+        if (entry.rule == rule) return entry.word;
+    return "";
 }
 
 TicksReader::TicksReader(const Variant& variant) : variant_(variant), file_(bufferSize) {}

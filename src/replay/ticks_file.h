@@ -64,6 +64,8 @@ struct PriceLine {
 std::optional<ReferenceChoice> parseReferenceChoice(std::string_view text);
 // The rule a replay names "anchor", "bias", "grouped" or "slot"; nothing for other words.
 std::optional<AlertKind> alertKindNamed(std::string_view word);
+// The word of a rule: "anchor", "bias", "grouped" or "slot".
+std::string_view alertKindWord(AlertKind rule);
 
 // Reads a ticks file line by line, checking each line as it goes; it never holds more
 // than one line.

@@ -77,6 +77,12 @@ void SettableClock::advanceSeconds(long long seconds) {
     current_.second = static_cast<int>(newSecondOfDay % 60);
 }
 
+long long secondsSince1970(const LocalTime& time) {
+    return daysFromCivil(time.year, time.month, time.day) * secondsPerDay +
+           static_cast<long long>(time.hour) * 3600 + static_cast<long long>(time.minute) * 60 +
+           time.second;
+}
+
 std::string dateText(const LocalTime& time) {
     // Every row of the log is stamped: the usual values are written digit by digit,
     // which costs a small part of a formatted print; anything else goes through it.

@@ -9,9 +9,9 @@ namespace fx {
 
 struct LocalTime {
     int year = 2000;
-    int month = 1;   // 1 to 12
-    int day = 1;     // 1 to 31
-    int hour = 0;    // 0 to 23
+    int month = 1;  // 1 to 12
+    int day = 1;    // 1 to 31
+    int hour = 0;   // 0 to 23
     int minute = 0;
     int second = 0;
     friend bool operator==(const LocalTime&, const LocalTime&) = default;
@@ -40,6 +40,10 @@ public:
 private:
     LocalTime current_;
 };
+
+// Seconds from 01-01-1970 00:00:00 to the time, both read on one calendar with no
+// time zone: for placing times on a line, not for telling the hour anywhere else.
+long long secondsSince1970(const LocalTime& time);
 
 // "MM-DD-YYYY"
 std::string dateText(const LocalTime& time);

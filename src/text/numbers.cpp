@@ -85,4 +85,10 @@ double parseNumber(std::string_view text) {
     return negative ? -value : value;
 }
 
+std::string_view trimmedBlanks(std::string_view text) {
+    const std::size_t first = text.find_first_not_of(" \t");
+    if (first == std::string_view::npos) return {};
+    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
+}
+
 }  // namespace fx

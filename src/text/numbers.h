@@ -14,4 +14,8 @@ std::string formatNumber(double value);
 // whatever follows is ignored. No digits at all gives 0.
 double parseNumber(std::string_view text);
 
+// The text without the blanks and tabs around it: a number box's text without the
+// blank formatNumber puts before the number.
+std::string_view trimmedBlanks(std::string_view text);
+
 }  // namespace fx

@@ -1,0 +1,39 @@
+#pragma once
+// The session report: one HTML page that carries its charting library, its data and
+// its tables, so it opens offline with nothing beside it.
+
+#include <array>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "monitor/variants.h"
+#include "report/session_record.h"
+#include "window/window_types.h"
+
+namespace fx {
+
+// What the report says about the run besides what the session showed.
+struct ReportSummary {
+    std::string_view variant;  // "17", "17b" or "17c"
+    std::array<std::string_view, pairCount> pairTable;
+    std::string dataFolder;  // as given; "" is the current folder
+    std::string ticksFile;
+    std::vector<std::string> alertsOn;  // switched on before the first tick, in the replay's words
+    Colour buyGroupColour = 0;
+    Colour sellGroupColour = 0;
+    Colour upArrowColour = 0;
+    Colour downArrowColour = 0;
+};
+
+// The whole page; `record` must be finished.
+std::string reportPage(const SessionRecord& record, const ReportSummary& summary);
+
+// Writes the page whole. On failure it removes what it wrote and returns false.
+bool writeReportFile(const std::string& path, std::string_view page);
+
+// True when a file can be made at `path`. The check leaves no file behind that was not
+// there before, and leaves a file that was there unchanged.
+bool reportFileCanBeMade(const std::string& path);
+
+}  // namespace fx
