@@ -182,17 +182,6 @@ TEST(NestingTest, ATickDuringTheClearLogBoxRunsAndTheOuterHandlerKeepsItsEvent) 
     EXPECT_TRUE(h.logDescriptions().empty());
 }
 
-TEST(MainWindowEventsTest, CloseRequestAndQuitEndTheProgramWithoutClosingTheWindow) {
-    for (int way = 0; way < 2; ++way) {
-        HeadlessMonitor h;
-        h.startWithReferenceDay();
-        if (way == 0) h.layer.requestClose(h.mainWindow());
-        else h.chooseMenu(mw::quitItem);
-        EXPECT_EQ(h.monitor().state.keepRunning, 0);
-        EXPECT_TRUE(h.layer.window(h.mainWindow())->open);
-    }
-}
-
 TEST(MainWindowEventsTest, GreyedItemsSharedNumbersAndForeignEventsDoNothing) {
     HeadlessMonitor h;
     h.startInRealTime();

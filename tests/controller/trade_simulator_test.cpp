@@ -14,12 +14,6 @@ namespace {
 using fx::TradeDirection;
 namespace mw = fx::mainwin;
 
-TEST(BasketTermTest, MoveTimesThePipFactorOrientedByTheDirection) {
-    EXPECT_NEAR(fx::basketTerm(TradeDirection::Buy, 1.2345f, 1.2357f, 10000), 12, 0.001);
-    EXPECT_NEAR(fx::basketTerm(TradeDirection::Sell, 1.2345f, 1.2357f, 10000), -12, 0.001);
-    EXPECT_NEAR(fx::basketTerm(TradeDirection::Buy, 100.25f, 99.9f, 100), -35, 0.001);
-}
-
 TEST(BasketTotalTest, TheRunningTotalIsRoundedHalfToEvenAfterEveryPair) {
     const float huge = std::numeric_limits<float>::max();
     const struct {

@@ -34,6 +34,4 @@ TEST(ProgramDirectoryTest, KeepsEverythingUpToTheLastSeparator) {
     EXPECT_EQ(fx::programDirectoryOf("/opt/fx/fxmonitor"), "/opt/fx/");
 }
 
-TEST(ColourTest, RedIsTheLowByte) { EXPECT_EQ(fx::rgb(204, 204, 153), 0x99CCCCu); }
-
 }  // namespace

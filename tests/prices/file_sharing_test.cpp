@@ -14,7 +14,6 @@
 
 namespace {
 
-
 // Opens a file the way a terminal that keeps rewriting it does.
 class WriterHandle {
 public:
@@ -53,21 +52,6 @@ TEST(FileSharingTest, BothLoadersReadFilesHeldOpenForWriting) {
     fx::loadRealtime(h.monitor());
     EXPECT_TRUE(h.layer.messages().empty());
     EXPECT_EQ(h.monitor().prices.currentPrice[7], 1.4321f);
-}
-
-TEST(FileSharingTest, AnOpenReaderDoesNotBlockAWriter) {
-    fxtest::TempFolder folder;
-    folder.write("EURUSD_RT.csv", "1.25\r\n");
-    fx::InputTextFile reader(folder.pathOf("EURUSD_RT.csv"));
-    ASSERT_TRUE(reader.isOpen());
-
-    WriterHandle writer(folder.pathOf("EURUSD_RT.csv"));
-    ASSERT_TRUE(writer.isOpen());
-    EXPECT_TRUE(writer.rewrite("1.5\r\n"));
-
-    std::string line;
-    ASSERT_TRUE(fx::readLine(reader, line));
-    EXPECT_EQ(line, "1.5");
 }
 
 }  // namespace

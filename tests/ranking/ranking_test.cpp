@@ -125,16 +125,6 @@ TEST_F(RankingTest, TheFirstRunDrawsNoArrowThenChangedSlotsAreMarkedUntilTheyCha
     EXPECT_TRUE(sameImage(image(), expected));
 }
 
-TEST(ArrowTest, NothingIsDrawnWhileSuppressed) {
-    fxtest::HeadlessMonitor h;
-    h.writeData(3);
-    h.start();
-    const fx::PixelImage before = h.layer.window(h.mainWindow())->image;
-    fx::drawUpArrow(h.monitor(), 4);
-    fx::drawDownArrow(h.monitor(), 5);
-    EXPECT_TRUE(sameImage(h.layer.window(h.mainWindow())->image, before));
-}
-
 // --- anchors ---
 
 TEST_F(RankingTest, TheFirstRunTakesBothAnchorsSilently) {

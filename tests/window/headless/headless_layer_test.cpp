@@ -47,30 +47,6 @@ TEST(HeadlessLayer, AbsentControlsDoNothingAndAnswerEmpty) {
     EXPECT_FALSE(layer.click(w, 99));
 }
 
-TEST(HeadlessLayer, UsersCannotUseDisabledControlsOrGreyedItems) {
-    fx::HeadlessLayer layer;
-    std::vector<WindowEvent> seen;
-    const fx::WindowId w =
-        layer.openWindow(plainWindow, "t", [&](const WindowEvent& e) { seen.push_back(e); });
-    layer.createControl(w, {1, fx::ControlKind::CheckBox, "box", {0, 0, 50, 20}});
-    layer.setEnabled(w, 1, false);
-    EXPECT_FALSE(layer.click(w, 1));
-    EXPECT_FALSE(layer.isChecked(w, 1));
-    layer.setEnabled(w, 1, true);
-    EXPECT_TRUE(layer.click(w, 1));
-    EXPECT_TRUE(layer.isChecked(w, 1));
-    const fx::MenuItemSpec items[] = {{"Greyed", 1, true, false}, {"Live", 2, false, false}};
-    const fx::MenuSpec menus[] = {{"&File", items}};
-    layer.attachMenuBar(w, menus);
-    EXPECT_FALSE(layer.chooseMenu(w, 1));
-    EXPECT_TRUE(layer.chooseMenu(w, 2));
-    ASSERT_EQ(seen.size(), 2u);
-    EXPECT_EQ(seen[0].kind, EventKind::ControlNotify);
-    EXPECT_EQ(seen[0].controlId, 1);
-    EXPECT_EQ(seen[1].kind, EventKind::MenuCommand);
-    EXPECT_EQ(seen[1].menuId, 2);
-}
-
 TEST(HeadlessLayer, AnEventDeliveredWhileABoxIsOpenLeavesTheOuterEventAlone) {
     fx::HeadlessLayer layer;
     fx::WindowId w = fx::noWindow;

@@ -18,15 +18,6 @@ bool runningOnWine() {
     return GetProcAddress(GetModuleHandleA("ntdll.dll"), "wine_get_version") != nullptr;
 }
 
-TEST(GdiObjectsTest, ClosingAWindowDeletesItsImage) {
-    fx::Win32Layer layer;
-    const fx::WindowId window = layer.openWindow(
-        {{0, 0}, {200, 100}, fx::WindowFrame::FixedNoMinimise, false, false}, "image", nullptr);
-    const int open = layer.gdiObjects().liveObjects();
-    layer.closeWindow(window);
-    EXPECT_EQ(layer.gdiObjects().liveObjects(), open - 2);  // its memory DC and bitmap
-}
-
 // Every call that makes or deletes a GDI object, by name.
 const std::regex gdiCall(
     R"(\b(CreateSolidBrush|CreateHatchBrush|CreatePatternBrush|CreateBrushIndirect|)"

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "monitor/options_window.h"
 #include "win32_monitor.h"
 
@@ -76,26 +78,20 @@ TEST_F(ModalTest, MessageBoxesShowTheirTextsIconsAndButtons) {
     }
 }
 
-TEST_F(ModalTest, MessageBoxIsCentredOverItsOwner) {
-    app.start();
-    app.chooseMenu(fx::mainwin::saveLogItem);
-    ASSERT_EQ(app.modals.seen.size(), 1u);
-    const fx::Rect box = app.modals.seen[0].place;
-    const fx::Rect owner = fxtest::screenRect(app.mainWindow());
-    EXPECT_EQ(box.x, owner.x + (owner.width - box.width) / 2);
-    EXPECT_EQ(box.y, owner.y + (owner.height - box.height) / 2);
-}
-
-TEST_F(ModalTest, MessageBoxOfAnOwnerNearTheScreenEdgeStaysInsideTheWorkArea) {
+// Centred over its owner, then moved back inside the work area where it would stick out.
+TEST_F(ModalTest, MessageBoxIsCentredOverItsOwnerInsideTheWorkArea) {
     app.start();
     const fx::Rect area = workArea();
-    SetWindowPos(app.mainWindow(), nullptr, area.right() - 200, area.bottom() - 100, 0, 0,
-                 SWP_NOSIZE | SWP_NOZORDER);
-    app.chooseMenu(fx::mainwin::saveLogItem);
-    ASSERT_EQ(app.modals.seen.size(), 1u);
-    const fx::Rect box = app.modals.seen[0].place;
-    EXPECT_EQ(box.right(), area.right());
-    EXPECT_EQ(box.bottom(), area.bottom());
+    for (const POINT ownerAt : {POINT{100, 80}, POINT{area.right() - 200, area.bottom() - 100}}) {
+        SetWindowPos(app.mainWindow(), nullptr, ownerAt.x, ownerAt.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+        app.modals.seen.clear();
+        app.chooseMenu(fx::mainwin::saveLogItem);
+        ASSERT_EQ(app.modals.seen.size(), 1u);
+        const fx::Rect box = app.modals.seen[0].place;
+        const fx::Rect owner = fxtest::screenRect(app.mainWindow());
+        EXPECT_EQ(box.x, std::min(owner.x + (owner.width - box.width) / 2, area.right() - box.width));
+        EXPECT_EQ(box.y, std::min(owner.y + (owner.height - box.height) / 2, area.bottom() - box.height));
+    }
 }
 
 TEST_F(ModalTest, FileDialogAsksForOneWaveFileAndGivesItsPath) {

@@ -88,13 +88,6 @@ TEST_F(WindowEventsTest, KeyboardSelectionInADropDownListNotifiesSelectionChange
     EXPECT_EQ(last.notifyCode, fx::selectionChangedCode);
 }
 
-TEST_F(WindowEventsTest, RunningTimerDeliversTicksWithItsId) {
-    layer.startTimer(window, 1, 50);
-    EXPECT_TRUE(fxtest::waitFor([&] { return eventsOf(EventKind::TimerTick).size() >= 2; }));
-    layer.stopTimer(window, 1);
-    for (const WindowEvent& tick : eventsOf(EventKind::TimerTick)) EXPECT_EQ(tick.timerId, 1);
-}
-
 TEST_F(WindowEventsTest, TickWhileAMessageBoxIsOpenIsDeliveredAndTheOuterEventIsKept) {
     std::vector<WindowEvent> seenAfterTheBox;
     whileHandling = [&](const WindowEvent& event) {
@@ -114,16 +107,6 @@ TEST_F(WindowEventsTest, TickWhileAMessageBoxIsOpenIsDeliveredAndTheOuterEventIs
     ASSERT_EQ(seenAfterTheBox.size(), 1u);
     EXPECT_EQ(seenAfterTheBox[0].kind, EventKind::MenuCommand);
     EXPECT_EQ(seenAfterTheBox[0].menuId, 7);
-}
-
-TEST_F(WindowEventsTest, ClosedWindowDeliversNothingAndIgnoresOperations) {
-    layer.createControl(window, {5, fx::ControlKind::EditBox, "Pair1", {25, 140, 70, 20}});
-    layer.closeWindow(window);
-    EXPECT_FALSE(IsWindow(handle));
-    EXPECT_EQ(layer.controlText(window, 5), "");
-    layer.setControlText(window, 5, "x");
-    layer.drawLine(window, {0, 0}, {10, 10}, fx::black);
-    EXPECT_TRUE(events.empty());
 }
 
 }  // namespace
