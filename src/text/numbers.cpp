@@ -1,6 +1,7 @@
 #include "text/numbers.h"
 
 #include <array>
+#include <charconv>
 #include <cstdint>
 #include <cstdio>
 
@@ -10,6 +11,9 @@ namespace {
 
 // 2^63: every double of smaller magnitude truncates to a 64-bit integer without overflow.
 constexpr double int64Limit = 9223372036854775808.0;
+// Values of smaller magnitude have at most 16 integer digits: their "%.2f" text fits
+// a small buffer.
+constexpr double toCharsLimit = 1e15;
 
 template <typename... Args>
 std::string printed(const char* format, Args... args) {
@@ -40,12 +44,24 @@ constexpr std::array<double, 23> inverseTens = [] {
 }  // namespace
 
 std::string formatNumber(double value) {
+    // The monitor writes some forty number texts a second. std::to_chars gives the same
+    // digits as printf (the exact decimal value of the double, rounded to two places),
+    // without parsing a format; huge and non-finite values keep the printf route.
+    char text[40];
+    text[0] = ' ';
     // NaN and infinities fail the range test and go to the "%.2f" branch, so the
     // truncation below is always defined.
     if (value > -int64Limit && value < int64Limit) {
         const std::int64_t whole = static_cast<std::int64_t>(value);
         if (static_cast<double>(whole) == value) {
-            return printed(" %lld", static_cast<long long>(whole));
+            const char* end = std::to_chars(text + 1, text + sizeof text, whole).ptr;
+            return std::string(text, static_cast<std::size_t>(end - text));
+        }
+        if (value > -toCharsLimit && value < toCharsLimit) {
+            const auto written =
+                std::to_chars(text + 1, text + sizeof text, value, std::chars_format::fixed, 2);
+            if (written.ec == std::errc())
+                return std::string(text, static_cast<std::size_t>(written.ptr - text));
         }
     }
     return printed(" %.2f", value);

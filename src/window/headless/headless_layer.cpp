@@ -12,6 +12,8 @@ constexpr int captionHeight = 19;
 constexpr int menuBarHeight = 19;
 constexpr Size screenSize = {1280, 1024};
 constexpr Size workAreaSize = {1280, 994};  // the screen less a task bar
+// Control ids below this are found by indexing a table.
+constexpr int smallControlIds = 1024;
 // How far ahead forEachRow fetches the rows it is about to hand out.
 constexpr std::size_t rowsAhead = 8;
 
@@ -32,6 +34,10 @@ HeadlessWindow* HeadlessLayer::window(WindowId id) {
 HeadlessControl* HeadlessLayer::control(WindowId windowId, int id) {
     HeadlessWindow* w = window(windowId);
     if (!w) return nullptr;
+    if (id >= 0 && id < static_cast<int>(w->smallIdPositions.size())) {
+        const int position = w->smallIdPositions[id];
+        return position < 0 ? nullptr : &w->controls[position];
+    }
     const auto found = w->controlPositions.find(id);
     return found == w->controlPositions.end() ? nullptr : &w->controls[found->second];
 }
@@ -121,7 +127,7 @@ void HeadlessLayer::drawText(WindowId id, Point topLeft, std::string_view text) 
     // 8-point bold font) takes the text background, and the text itself is recorded.
     w->image.fill({topLeft.x, topLeft.y, 6 * static_cast<int>(text.size()), 13},
                   w->drawing.textBackground);
-    w->drawnTexts[{topLeft.x, topLeft.y}] = std::string(text);
+    w->drawnTexts[{topLeft.x, topLeft.y}].assign(text);
 }
 
 std::optional<std::string> HeadlessLayer::drawnTextAt(WindowId id, Point topLeft) {
@@ -174,7 +180,13 @@ void HeadlessLayer::createControl(WindowId id, const ControlSpec& layout) {
     // A drop-down list shows only its selected entry, never its window text.
     if (layout.kind == ControlKind::DropDownList || layout.kind == ControlKind::ReportList)
         c.text.clear();
-    w->controlPositions.emplace(layout.id, w->controls.size());
+    if (layout.id >= 0 && layout.id < smallControlIds) {
+        if (w->smallIdPositions.size() <= static_cast<std::size_t>(layout.id))
+            w->smallIdPositions.resize(layout.id + 1, -1);
+        w->smallIdPositions[layout.id] = static_cast<int>(w->controls.size());
+    } else {
+        w->controlPositions.emplace(layout.id, w->controls.size());
+    }
     w->controls.push_back(std::move(c));
 }
 
@@ -198,7 +210,10 @@ std::string HeadlessLayer::controlText(WindowId id, int controlId) {
 }
 
 void HeadlessLayer::setControlText(WindowId id, int controlId, std::string_view text) {
-    if (HeadlessControl* c = control(id, controlId)) c->text = std::string(text);
+    // A text set to what the control holds costs a comparison: most of the slot boxes
+    // keep their texts from one tick to the next.
+    HeadlessControl* c = control(id, controlId);
+    if (c && c->text != text) c->text.assign(text);
 }
 
 bool HeadlessLayer::isEnabled(WindowId id, int controlId) {

@@ -58,7 +58,8 @@ struct HeadlessWindow {
     PixelImage image;
     std::vector<HeadlessControl> controls;  // creation order
     // Control id -> position in `controls`: every control operation looks its control up,
-    // and "Save Log" does so three times a row.
+    // and a real-time cycle does so some sixty times. The usual small ids index a table.
+    std::vector<int> smallIdPositions;  // -1: no control
     std::unordered_map<int, std::size_t> controlPositions;
     std::vector<HeadlessMenuItem> menuItems;
     std::map<int, int> runningTimers;  // timer id -> period in ms
