@@ -70,8 +70,11 @@ std::optional<AlertKind> alertKindNamed(std::string_view word);
 class TicksReader {
 public:
     enum class Item { Price, Action, End, Error };
+    // NotKept: price lines are checked and their times read, but price().fields stay
+    // empty (the checking pass, which needs no prices, then costs less).
+    enum class Fields { Kept, NotKept };
 
-    explicit TicksReader(const Variant& variant);
+    explicit TicksReader(const Variant& variant, Fields fields = Fields::Kept);
     TicksReader(const TicksReader&) = delete;
     TicksReader& operator=(const TicksReader&) = delete;
 
@@ -94,10 +97,13 @@ public:
 private:
     Item fail(const std::string& what);
     bool readHeader(std::string_view line);
+    enum class TimeField { Read, Misshapen, OutOfRange };
+    TimeField readTime(std::string_view time);
     bool readPriceLine(std::string_view line);
     bool readAction(std::string_view line);
 
     const Variant& variant_;
+    bool keepsFields_;
     std::string path_;
     InputTextFile file_;
     long long lineNumber_ = 0;

@@ -18,16 +18,12 @@ int roundToInt(double value) {
     if (value >= static_cast<double>(intMax)) return intMax;
     if (value <= static_cast<double>(intMin)) return intMin;
 
-    // Ties to even, whatever the floating-point rounding mode: floor and the
-    // difference are exact for every double in the 32-bit range.
-    const double below = std::floor(value);
-    const double fraction = value - below;
-    double nearest = below;
-    if (fraction > 0.5) {
-        nearest = below + 1.0;
-    } else if (fraction == 0.5) {
-        nearest = std::fmod(below, 2.0) == 0.0 ? below : below + 1.0;
-    }
+    // Ties to even, whatever the floating-point rounding mode: in the 32-bit range the
+    // truncation is defined, and the floor and the fraction are exact.
+    long long nearest = static_cast<long long>(value);
+    if (static_cast<double>(nearest) > value) --nearest;
+    const double fraction = value - static_cast<double>(nearest);
+    if (fraction > 0.5 || (fraction == 0.5 && (nearest & 1) != 0)) ++nearest;
     return static_cast<int>(nearest);
 }
 
