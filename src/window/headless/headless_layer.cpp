@@ -27,7 +27,7 @@ Size HeadlessLayer::clientSizeOf(const WindowSpec& layout) {
 
 HeadlessWindow* HeadlessLayer::window(WindowId id) {
     if (id < 1 || id > static_cast<int>(windows_.size())) return nullptr;
-    HeadlessWindow& w = windows_[id - 1];
+    HeadlessWindow& w = *windows_[id - 1];
     return w.open ? &w : nullptr;
 }
 
@@ -61,7 +61,7 @@ WindowId HeadlessLayer::openWindow(const WindowSpec& layout, std::string_view ti
     w.visible = layout.visible;
     w.screenPosition = layout.position;
     w.image = PixelImage(clientSizeOf(layout), w.background);
-    windows_.push_back(std::move(w));
+    windows_.push_back(std::make_unique<HeadlessWindow>(std::move(w)));
     return static_cast<WindowId>(windows_.size());
 }
 

@@ -7,6 +7,7 @@
 #include <deque>
 #include <functional>
 #include <map>
+#include <memory>
 #include <optional>
 #include <string>
 #include <unordered_map>
@@ -174,7 +175,8 @@ private:
         std::function<void()> whileOpen;
     };
 
-    std::deque<HeadlessWindow> windows_;  // WindowId is index + 1; never moves
+    // WindowId is index + 1; a window never moves.
+    std::vector<std::unique_ptr<HeadlessWindow>> windows_;
     std::deque<std::pair<WindowId, WindowEvent>> posted_;
     std::deque<ScriptedAnswer> answers_;
     std::deque<ScriptedFileChoice> fileChoices_;
