@@ -41,6 +41,17 @@ constexpr std::array<double, 23> inverseTens = [] {
     return table;
 }();
 
+// digit x (1 / 10^n), each product rounded as the multiplication rounds it.
+constexpr std::array<std::array<double, 10>, 23> decimalSteps = [] {
+    std::array<std::array<double, 10>, 23> table{};
+    for (std::size_t n = 1; n < table.size(); ++n)
+        for (int digit = 0; digit < 10; ++digit) table[n][digit] = digit * inverseTens[n];
+    return table;
+}();
+
+// While the integer part is below this, one more digit keeps it below 2^53.
+constexpr std::uint64_t exactWholeLimit = ((std::uint64_t{1} << 53) - 9) / 10;
+
 }  // namespace
 
 std::string formatNumber(double value) {
@@ -77,7 +88,14 @@ double parseNumber(std::string_view text) {
         ++at;
     }
 
-    double value = 0.0;
+    // value x 10 + digit is exact in double precision while the value stays below 2^53,
+    // so up to there the integer part is gathered as an integer, a step a digit shorter.
+    std::uint64_t whole = 0;
+    while (at < text.size() && isDigit(text[at]) && whole < exactWholeLimit) {
+        whole = whole * 10 + static_cast<std::uint64_t>(text[at] - '0');
+        ++at;
+    }
+    double value = static_cast<double>(whole);
     while (at < text.size() && isDigit(text[at])) {
         value = value * 10.0 + (text[at] - '0');
         ++at;
@@ -87,13 +105,14 @@ double parseNumber(std::string_view text) {
         ++at;
         // The n-th decimal adds digit x (1 / 10^n); 10^n is exact in double precision
         // up to n = 22, so the steps match the written rule digit for digit. Up to there
-        // the quotients come from a table, the same values without a division each.
+        // the products come from a table, the same values without a division each.
         double power = 1.0;
         std::size_t n = 0;
         while (at < text.size() && isDigit(text[at])) {
             power *= 10.0;
             ++n;
-            value += (text[at] - '0') * (n < inverseTens.size() ? inverseTens[n] : 1.0 / power);
+            const int digit = text[at] - '0';
+            value += n < decimalSteps.size() ? decimalSteps[n][digit] : digit * (1.0 / power);
             ++at;
         }
     }
