@@ -59,5 +59,5 @@ fuzz: deps
 soak: build-linux
 	build/linux/bin/fxsoak 1000000
 
-bench: build-linux
-	build/linux/bin/monitor_bench
+bench: build-linux build-win64
+	sh tools/run-benchmarks.sh

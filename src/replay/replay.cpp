@@ -257,15 +257,15 @@ void ReplaySession::writeSlotsRow(std::string_view cause) {
 // list: nothing in the engine reads them back (only "Save Log", which the replay never
 // chooses), and a long replay then holds no rows at all.
 void ReplaySession::printNewLogRows() {
-    std::deque<std::vector<std::string>>& rows = eventLog_->rows;
+    HeadlessRows& rows = eventLog_->rows;
     while (!rows.empty()) {
-        const std::vector<std::string>& row = rows.back();
-        for (std::size_t column = 0; column < row.size(); ++column) {
+        const std::size_t oldest = rows.size() - 1;
+        for (std::size_t column = 0; column < rows.columns(oldest); ++column) {
             if (column > 0) logText_ += ',';
-            logText_ += row[column];
+            logText_ += rows.cell(oldest, column);
         }
         logText_ += '\n';
-        rows.pop_back();
+        rows.dropBottom();
     }
     if (logText_.size() >= logFlushSize) flushLog();
 }

@@ -35,11 +35,12 @@ long long logRowBytes(HeadlessLayer& layer, const Monitor& monitor) {
     const HeadlessControl* list = layer.control(monitor.mainWindow, mainwin::eventLogList);
     if (!list) return 0;
     long long bytes = 0;
-    for (const std::vector<std::string>& row : list->rows) {
-        bytes +=
-            static_cast<long long>(sizeof row) + heapBlock(row.capacity() * sizeof(std::string));
-        for (const std::string& cell : row)
-            if (onHeap(cell)) bytes += heapBlock(cell.capacity() + 1);
+    for (std::size_t row = 0; row < list->rows.size(); ++row) {
+        // A row: its place in the list (the block's string and the column count), and
+        // the block itself when it outgrew the string.
+        const std::string& block = list->rows.storage(row);
+        bytes += static_cast<long long>(sizeof block + sizeof(std::size_t));
+        if (onHeap(block)) bytes += heapBlock(block.capacity() + 1);
     }
     return bytes;
 }

@@ -260,26 +260,27 @@ void HeadlessLayer::insertColumn(WindowId id, int controlId, std::string_view he
 void HeadlessLayer::insertRowAtTop(WindowId id, int controlId, std::string_view firstCell) {
     HeadlessControl* c = control(id, controlId);
     if (!c || c->layout.kind != ControlKind::ReportList) return;
-    std::vector<std::string> row(std::max<std::size_t>(c->columns.size(), 1));
-    row[0] = std::string(firstCell);
-    c->rows.push_front(std::move(row));
+    c->rows.insertAtTop(c->columns.size(), firstCell);
 }
+
+namespace {
+
+bool holdsCell(const HeadlessControl* c, int row, int column) {
+    return c && row >= 0 && row < static_cast<int>(c->rows.size()) && column >= 0 &&
+           column < static_cast<int>(c->rows.columns(static_cast<std::size_t>(row)));
+}
+
+}  // namespace
 
 void HeadlessLayer::setCellText(WindowId id, int controlId, int row, int column,
                                 std::string_view text) {
     HeadlessControl* c = control(id, controlId);
-    if (!c || row < 0 || row >= static_cast<int>(c->rows.size()) || column < 0 ||
-        column >= static_cast<int>(c->rows[row].size()))
-        return;
-    c->rows[row][column] = std::string(text);
+    if (holdsCell(c, row, column)) c->rows.setCell(row, column, text);
 }
 
 std::string HeadlessLayer::cellText(WindowId id, int controlId, int row, int column) {
     HeadlessControl* c = control(id, controlId);
-    if (!c || row < 0 || row >= static_cast<int>(c->rows.size()) || column < 0 ||
-        column >= static_cast<int>(c->rows[row].size()))
-        return {};
-    return c->rows[row][column];
+    return holdsCell(c, row, column) ? std::string(c->rows.cell(row, column)) : std::string();
 }
 
 int HeadlessLayer::rowCount(WindowId id, int controlId) {
@@ -295,18 +296,15 @@ void HeadlessLayer::forEachRow(WindowId id, int controlId, int columns, const Ro
     HeadlessControl* c = control(id, controlId);
     if (!c || columns <= 0) return;
     std::vector<std::string_view> cells(static_cast<std::size_t>(columns));
-    const auto& rows = c->rows;
+    const HeadlessRows& rows = c->rows;
     const std::size_t count = rows.size();
     for (std::size_t r = 0; r < count; ++r) {
         // A long log is read at the speed of memory, not of its latency: each row's
-        // cells, and the texts they point to, are fetched some rows ahead.
-        if (r + 2 * rowsAhead < count) __builtin_prefetch(rows[r + 2 * rowsAhead].data());
-        if (r + rowsAhead < count)
-            for (const std::string& cell : rows[r + rowsAhead]) __builtin_prefetch(cell.data());
-        const std::vector<std::string>& row = rows[r];
+        // block is fetched some rows ahead.
+        if (r + rowsAhead < count) rows.prefetch(r + rowsAhead);
+        const std::size_t held = rows.columns(r);
         for (std::size_t column = 0; column < cells.size(); ++column)
-            cells[column] =
-                column < row.size() ? std::string_view(row[column]) : std::string_view();
+            cells[column] = column < held ? rows.cell(r, column) : std::string_view();
         visit(cells);
     }
 }

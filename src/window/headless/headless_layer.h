@@ -14,6 +14,7 @@
 #include <utility>
 #include <vector>
 
+#include "window/headless/headless_rows.h"
 #include "window/headless/pixel_image.h"
 #include "window/window_layer.h"
 
@@ -34,8 +35,8 @@ struct HeadlessControl {
     std::optional<Colour> backgroundColour;
     std::vector<std::string> entries;  // drop-down list
     int selected = -1;
-    std::vector<HeadlessColumn> columns;        // report list
-    std::deque<std::vector<std::string>> rows;  // row 0 is the top row
+    std::vector<HeadlessColumn> columns;  // report list
+    HeadlessRows rows;                    // row 0 is the top row
 };
 
 struct HeadlessMenuItem {

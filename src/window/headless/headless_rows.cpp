@@ -1,0 +1,55 @@
+#include "window/headless/headless_rows.h"
+
+#include <cstring>
+
+namespace fx {
+
+namespace {
+
+using Offset = std::uint32_t;
+
+Offset endAt(const std::string& block, std::size_t column) {
+    Offset end;
+    std::memcpy(&end, block.data() + column * sizeof(Offset), sizeof end);
+    return end;
+}
+
+void setEndAt(std::string& block, std::size_t column, Offset end) {
+    std::memcpy(block.data() + column * sizeof(Offset), &end, sizeof end);
+}
+
+}  // namespace
+
+void HeadlessRows::insertAtTop(std::size_t columns, std::string_view firstCell) {
+    Row row;
+    row.columns = columns == 0 ? 1 : columns;
+    row.block.reserve(row.columns * sizeof(Offset) + firstCell.size());
+    row.block.resize(row.columns * sizeof(Offset));
+    row.block.append(firstCell);
+    for (std::size_t c = 0; c < row.columns; ++c)
+        setEndAt(row.block, c, static_cast<Offset>(firstCell.size()));
+    rows_.push_front(std::move(row));
+}
+
+std::string_view HeadlessRows::cellOf(const Row& row, std::size_t column) {
+    const std::size_t texts = row.columns * sizeof(Offset);
+    const Offset start = column == 0 ? 0 : endAt(row.block, column - 1);
+    return std::string_view(row.block).substr(texts + start, endAt(row.block, column) - start);
+}
+
+std::string_view HeadlessRows::cell(std::size_t row, std::size_t column) const {
+    return cellOf(rows_[row], column);
+}
+
+void HeadlessRows::setCell(std::size_t rowIndex, std::size_t column, std::string_view text) {
+    Row& row = rows_[rowIndex];
+    const std::size_t texts = row.columns * sizeof(Offset);
+    const Offset start = column == 0 ? 0 : endAt(row.block, column - 1);
+    const Offset end = endAt(row.block, column);
+    row.block.replace(texts + start, end - start, text);
+    const auto grown = static_cast<std::int64_t>(text.size()) - (end - start);
+    for (std::size_t c = column; c < row.columns; ++c)
+        setEndAt(row.block, c, static_cast<Offset>(endAt(row.block, c) + grown));
+}
+
+}  // namespace fx
