@@ -299,9 +299,10 @@ void HeadlessLayer::forEachRow(WindowId id, int controlId, int columns, const Ro
     const HeadlessRows& rows = c->rows;
     const std::size_t count = rows.size();
     for (std::size_t r = 0; r < count; ++r) {
-        // A long log is read at the speed of memory, not of its latency: each row's
-        // block is fetched some rows ahead.
-        if (r + rowsAhead < count) rows.prefetch(r + rowsAhead);
+        // A long log is read at the speed of memory, not of its latency: each row's place
+        // in the list, then its block, are fetched some rows ahead.
+        if (r + 2 * rowsAhead < count) rows.prefetchPlace(r + 2 * rowsAhead);
+        if (r + rowsAhead < count) rows.prefetchBlock(r + rowsAhead);
         const std::size_t held = rows.columns(r);
         for (std::size_t column = 0; column < cells.size(); ++column)
             cells[column] = column < held ? rows.cell(r, column) : std::string_view();

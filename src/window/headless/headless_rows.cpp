@@ -1,5 +1,6 @@
 #include "window/headless/headless_rows.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace fx {
@@ -7,6 +8,7 @@ namespace fx {
 namespace {
 
 using Offset = std::uint32_t;
+constexpr std::size_t usualRowBytes = 63;
 
 Offset endAt(const std::string& block, std::size_t column) {
     Offset end;
@@ -23,7 +25,10 @@ void setEndAt(std::string& block, std::size_t column, Offset end) {
 void HeadlessRows::insertAtTop(std::size_t columns, std::string_view firstCell) {
     Row row;
     row.columns = columns == 0 ? 1 : columns;
-    row.block.reserve(row.columns * sizeof(Offset) + firstCell.size());
+    // Room for the cells that usually follow (a log row's time and description), so
+    // the block is not moved as they come and a long log lies in memory in order.
+    row.block.reserve(std::max<std::size_t>(row.columns * sizeof(Offset) + firstCell.size(),
+                                            usualRowBytes));
     row.block.resize(row.columns * sizeof(Offset));
     row.block.append(firstCell);
     for (std::size_t c = 0; c < row.columns; ++c)

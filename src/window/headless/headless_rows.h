@@ -27,8 +27,9 @@ public:
     void clear() { rows_.clear(); }
     // The block that holds the row's cells (for memory accounting).
     const std::string& storage(std::size_t row) const { return rows_[row].block; }
-    // Asks the memory for the row's block ahead of reading it.
-    void prefetch(std::size_t row) const { __builtin_prefetch(rows_[row].block.data()); }
+    // Ask the memory for a row's place in the list, and for its block, ahead of reading.
+    void prefetchPlace(std::size_t row) const { __builtin_prefetch(&rows_[row]); }
+    void prefetchBlock(std::size_t row) const { __builtin_prefetch(rows_[row].block.data()); }
 
 private:
     using Offset = std::uint32_t;
