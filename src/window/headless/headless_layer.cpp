@@ -303,9 +303,7 @@ void HeadlessLayer::forEachRow(WindowId id, int controlId, int columns, const Ro
         // in the list, then its block, are fetched some rows ahead.
         if (r + 2 * rowsAhead < count) rows.prefetchPlace(r + 2 * rowsAhead);
         if (r + rowsAhead < count) rows.prefetchBlock(r + rowsAhead);
-        const std::size_t held = rows.columns(r);
-        for (std::size_t column = 0; column < cells.size(); ++column)
-            cells[column] = column < held ? rows.cell(r, column) : std::string_view();
+        rows.cellsOf(r, cells);
         visit(cells);
     }
 }

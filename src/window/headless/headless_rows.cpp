@@ -46,6 +46,21 @@ std::string_view HeadlessRows::cell(std::size_t row, std::size_t column) const {
     return cellOf(rows_[row], column);
 }
 
+void HeadlessRows::cellsOf(std::size_t rowIndex, std::span<std::string_view> cells) const {
+    const Row& row = rows_[rowIndex];
+    const char* texts = row.block.data() + row.columns * sizeof(Offset);
+    Offset start = 0;
+    for (std::size_t column = 0; column < cells.size(); ++column) {
+        if (column >= row.columns) {
+            cells[column] = std::string_view();
+            continue;
+        }
+        const Offset end = endAt(row.block, column);
+        cells[column] = std::string_view(texts + start, end - start);
+        start = end;
+    }
+}
+
 void HeadlessRows::setCell(std::size_t rowIndex, std::size_t column, std::string_view text) {
     Row& row = rows_[rowIndex];
     const std::size_t texts = row.columns * sizeof(Offset);

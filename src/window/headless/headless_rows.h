@@ -7,6 +7,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <deque>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -21,6 +22,9 @@ public:
     void insertAtTop(std::size_t columns, std::string_view firstCell);
     std::size_t columns(std::size_t row) const { return rows_[row].columns; }
     std::string_view cell(std::size_t row, std::size_t column) const;
+    // Every cell of the row at once, as many as `cells` holds; cells past the row's own
+    // are empty.
+    void cellsOf(std::size_t row, std::span<std::string_view> cells) const;
     void setCell(std::size_t row, std::size_t column, std::string_view text);
     // Drops the bottom (oldest) row.
     void dropBottom() { rows_.pop_back(); }
