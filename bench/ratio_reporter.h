@@ -15,8 +15,8 @@ namespace fxbench {
 struct Goal {
     const char* measured;  // the benchmarks' function names
     const char* baseline;
-    double most;           // the largest ratio that meets the goal
-    const char* measure;   // what the ratio says, for the table
+    double most;          // the largest ratio that meets the goal
+    const char* measure;  // what the ratio says, for the table
     const char* against;
 };
 

@@ -94,10 +94,9 @@ std::size_t readFourteenFiles(const BenchFolder& folder) {
     std::size_t total = 0;
     char buffer[4096];
     for (int k = 0; k < fx::pairCount; ++k) {
-        const HANDLE file =
-            CreateFileA(folder.realtimePath(k).c_str(), GENERIC_READ,
-                        FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
-                        FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
+        const HANDLE file = CreateFileA(folder.realtimePath(k).c_str(), GENERIC_READ,
+                                        FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                                        FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
         if (file == INVALID_HANDLE_VALUE) continue;
         DWORD got = 0;
         while (ReadFile(file, buffer, sizeof buffer, &got, nullptr) && got > 0) total += got;
@@ -168,9 +167,10 @@ int main(int argc, char** argv) {
     std::printf("win32 real-time cycle: %.1f us (minimum of %d runs of %d cycles)\n", cycle, runs,
                 cycles);
     std::printf("win32 14 files opened, read, closed: %.1f us\n", baseline);
-    std::printf("\nratio\tone real-time cycle of the Win32 program (wine64)\t"
-                "the same 14 files opened in the same process\t%.2f\t%.1f\n",
-                ratio, goal);
+    std::printf(
+        "\nratio\tone real-time cycle of the Win32 program (wine64)\t"
+        "the same 14 files opened in the same process\t%.2f\t%.1f\n",
+        ratio, goal);
     fx::shutDownMonitor(monitor);
     return ratio <= goal ? 0 : 1;
 }

@@ -42,7 +42,8 @@ void reportMissing(Monitor& monitor, const std::string& path) {
 
 void takePrice(Monitor& monitor, int pair, std::string_view firstLine) {
     const double price = parseNumber(firstLine);
-    if (isAcceptedRealtimePrice(price)) monitor.prices.currentPrice[pair] = static_cast<float>(price);
+    if (isAcceptedRealtimePrice(price))
+        monitor.prices.currentPrice[pair] = static_cast<float>(price);
 }
 
 }  // namespace

@@ -16,8 +16,8 @@ namespace fx {
 namespace {
 
 // The move is read back from the slot's value box, as the user sees it.
-void updateAnchor(Monitor& monitor, int slotIndex, std::string_view symbol,
-                  std::string& anchorPair, int& anchorPips, const char* logText) {
+void updateAnchor(Monitor& monitor, int slotIndex, std::string_view symbol, std::string& anchorPair,
+                  int& anchorPips, const char* logText) {
     const int move = roundToInt(parseNumber(
         monitor.layer.controlText(monitor.mainWindow, mainwin::slotPriceBox(slotIndex))));
     if (anchorPair.empty()) {

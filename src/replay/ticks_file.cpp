@@ -208,8 +208,7 @@ TicksReader::TimeField TicksReader::readTime(std::string_view time) {
 bool TicksReader::readPriceLine(std::string_view line) {
     // Checking keeps no fields: a line of the usual shape is only counted, not split.
     if (!keepsFields_ && line.size() > timeLength && line[timeLength] == ',' &&
-        commasIn(line) == pairCount &&
-        readTime(line.substr(0, timeLength)) == TimeField::Read)
+        commasIn(line) == pairCount && readTime(line.substr(0, timeLength)) == TimeField::Read)
         return true;
     std::array<std::string_view, pairCount + 1> fields;
     const std::size_t count = splitCommas(line, fields);

@@ -26,8 +26,8 @@ inline int roundToInt(double value) {
     long long nearest = static_cast<long long>(value);
     nearest -= static_cast<long long>(static_cast<double>(nearest) > value);
     const double fraction = value - static_cast<double>(nearest);
-    nearest += static_cast<long long>((fraction > 0.5) |
-                                      ((fraction == 0.5) & ((nearest & 1) != 0)));
+    nearest +=
+        static_cast<long long>((fraction > 0.5) | ((fraction == 0.5) & ((nearest & 1) != 0)));
     return static_cast<int>(nearest);
 }
 

@@ -56,10 +56,10 @@ TEST(FormatNumberPrintfTest, RandomValuesOfEveryShapeMatchPrintf) {
     for (int i = 0; i < 300'000; ++i) {
         const std::int64_t n = hundredths(random);
         const double values[] = {
-            static_cast<double>(n) / 100.0,    // two decimals, as prices and pips have
-            static_cast<double>(n) / 1000.0,   // halfway between hundredths
-            static_cast<double>(n / 100),      // whole
-            static_cast<float>(n / 1e6),       // widened single precision
+            static_cast<double>(n) / 100.0,   // two decimals, as prices and pips have
+            static_cast<double>(n) / 1000.0,  // halfway between hundredths
+            static_cast<double>(n / 100),     // whole
+            static_cast<float>(n / 1e6),      // widened single precision
             std::ldexp(static_cast<double>(bits(random) >> 11), exponent(random) - 53),
             std::bit_cast<double>(bits(random)),  // any bits at all
         };

@@ -27,8 +27,8 @@ void HeadlessRows::insertAtTop(std::size_t columns, std::string_view firstCell) 
     row.columns = columns == 0 ? 1 : columns;
     // Room for the cells that usually follow (a log row's time and description), so
     // the block is not moved as they come and a long log lies in memory in order.
-    row.block.reserve(std::max<std::size_t>(row.columns * sizeof(Offset) + firstCell.size(),
-                                            usualRowBytes));
+    row.block.reserve(
+        std::max<std::size_t>(row.columns * sizeof(Offset) + firstCell.size(), usualRowBytes));
     row.block.resize(row.columns * sizeof(Offset));
     row.block.append(firstCell);
     for (std::size_t c = 0; c < row.columns; ++c)
