@@ -19,6 +19,7 @@
 #include <random>
 #include <string>
 
+#include "bench_files.h"
 #include "ratio_reporter.h"
 #include "replay/replay.h"
 #include "replay/ticks_file.h"
@@ -37,12 +38,6 @@ double startingPrice(std::string_view symbol) {
         {"AUDJPY", 61.0}, {"EURJPY", 118.0}, {"EURUSD", 1.29},  {"USDJPY", 91.5}, {"AUDUSD", 0.67},
         {"NZDUSD", 0.57}, {"GBPCHF", 1.66},  {"CHFJPY", 80.0},  {"EURCHF", 1.48}};
     return levels.at(symbol);
-}
-
-std::string priceText(std::string_view symbol, double price) {
-    char text[32];
-    std::snprintf(text, sizeof text, symbol.ends_with("JPY") ? "%.3f" : "%.5f", price);
-    return text;
 }
 
 // A temporary folder with the history files, the start-up real-time files and the
@@ -66,14 +61,14 @@ public:
             for (int k = 0; k < fx::pairCount; ++k) {
                 price[k] *= 1.0 + 0.006 * step(random);
                 history[k] += fx::dateText(day.now()) + "," +
-                              priceText(benchVariant.pairTable[k], price[k]) + "\r\n";
+                              fxbench::priceText(benchVariant.pairTable[k], price[k]) + "\r\n";
             }
             day.advanceSeconds(86400);
         }
         for (int k = 0; k < fx::pairCount; ++k) {
             const std::string symbol(benchVariant.pairTable[k]);
             write(symbol + ".csv", history[k]);
-            write(symbol + "_RT.csv", priceText(symbol, price[k]) + "\r\n");
+            write(symbol + "_RT.csv", fxbench::priceText(symbol, price[k]) + "\r\n");
         }
 
         // One tick a second, about half a pip a tick; the first tenth also on its own.
@@ -87,7 +82,7 @@ public:
             line += fx::dateText(clock.now()) + ' ' + fx::timeText(clock.now());
             for (int k = 0; k < fx::pairCount; ++k) {
                 price[k] *= 1.0 + 0.00005 * step(random);
-                (line += ',') += priceText(benchVariant.pairTable[k], price[k]);
+                (line += ',') += fxbench::priceText(benchVariant.pairTable[k], price[k]);
             }
             line += '\n';
             if (t == 0) line += "!buy\n";

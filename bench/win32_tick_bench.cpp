@@ -11,20 +11,16 @@
 
 #include <algorithm>
 #include <chrono>
-#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <memory>
-#include <random>
 #include <string>
 
 #include "app/startup.h"
+#include "bench_files.h"
 #include "monitor/main_window.h"
 #include "monitor/monitor.h"
-#include "monitor/variants.h"
-#include "text/clock.h"
 #include "window/win32/win32_layer.h"
 
 namespace {
@@ -33,17 +29,9 @@ namespace fs = std::filesystem;
 using Clock = std::chrono::steady_clock;
 
 constexpr double goal = 2.0;
-constexpr int historyLines = 499;
-const fx::Variant& benchVariant = fx::variant(fx::VariantId::V17b);
+const fx::Variant& benchVariant = fxbench::benchVariant();
 
-std::string priceText(std::string_view symbol, double price) {
-    char text[32];
-    std::snprintf(text, sizeof text, symbol.ends_with("JPY") ? "%.3f" : "%.5f", price);
-    return text;
-}
-
-// The monitor benchmarks' data: fourteen history files of 499 lines and fourteen
-// real-time files, in a fresh temporary folder removed at exit.
+// The monitor benchmarks' data in a fresh temporary folder, removed at exit.
 class BenchFolder {
 public:
     BenchFolder() {
@@ -51,22 +39,7 @@ public:
         GetTempPathA(MAX_PATH, base);
         path_ = fs::path(base) / ("fxmonitor-bench-" + std::to_string(GetCurrentProcessId()));
         fs::create_directories(path_);
-        std::mt19937 random(20090309);
-        std::normal_distribution<double> step(0.0, 0.006);
-        for (int k = 0; k < fx::pairCount; ++k) {
-            const std::string symbol(benchVariant.pairTable[k]);
-            double price = symbol.ends_with("JPY") ? 95.0 : 1.35;
-            std::string history;
-            fx::SettableClock day(fx::LocalTime{2007, 6, 1, 0, 0, 0});
-            for (int row = 0; row < historyLines; ++row) {
-                history += fx::dateText(day.now()) + "," + priceText(symbol, price) + "\r\n";
-                price *= std::exp(step(random));
-                day.advanceSeconds(86400);
-            }
-            std::ofstream(path_ / (symbol + ".csv"), std::ios::binary) << history;
-            std::ofstream(realtimePath(k), std::ios::binary)
-                << priceText(symbol, price) + ",1.99,2009-03-09\r\n";
-        }
+        fxbench::writeMonitorFiles(folder());
     }
     ~BenchFolder() {
         std::error_code ignored;
