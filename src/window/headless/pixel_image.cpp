@@ -81,7 +81,10 @@ void PixelImage::forgetFillAndItsLines(std::size_t fill) {
 }
 
 void PixelImage::dropForgotten() {
-    std::vector<std::size_t> newIndex(pending_.size(), npos);
+    // The new places are kept in a buffer of the image's own, so that the drawings of a
+    // long run cost no allocation once it has its room.
+    std::vector<std::size_t>& newIndex = newIndex_;
+    newIndex.assign(pending_.size(), npos);
     std::size_t kept = 0;
     for (std::size_t i = 0; i < pending_.size(); ++i) {
         if (pending_[i].kind == Kind::Forgotten) continue;

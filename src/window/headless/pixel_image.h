@@ -61,6 +61,7 @@ private:
     mutable std::unordered_map<std::uint64_t, std::size_t> latestFill_;
     mutable std::size_t openFill_ = npos;  // the fill that following lines may lie inside
     mutable std::size_t forgotten_ = 0;
+    std::vector<std::size_t> newIndex_;  // dropForgotten's working room
 };
 
 }  // namespace fx
