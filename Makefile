@@ -90,9 +90,8 @@ fuzz: deps
 soak: build-linux
 	build/linux/bin/fxsoak 1000000
 
-bench: build-linux
-	build/linux/bin/monitor_bench
-
+bench: build-linux build-win64
+	sh tools/run-benchmarks.sh
 # Line coverage of src/ by the native suite (gcovr, installed when missing).
 coverage:
 	@sh tools/install-deps.sh gcovr

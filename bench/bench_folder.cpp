@@ -4,57 +4,20 @@
 #include <stdlib.h>
 #include <unistd.h>
 
-#include <cmath>
-#include <cstdio>
 #include <filesystem>
-#include <fstream>
-#include <random>
 #include <stdexcept>
 
 #include "app/startup.h"
 #include "monitor/main_window.h"
-#include "monitor/variants.h"
 
 namespace fxbench {
-
-namespace {
-
-const fx::Variant& benchVariant() { return fx::variant(fx::VariantId::V17b); }
-
-std::string priceText(std::string_view symbol, double price) {
-    char text[32];
-    std::snprintf(text, sizeof text, symbol.ends_with("JPY") ? "%.3f" : "%.5f", price);
-    return text;
-}
-
-void write(const std::string& path, const std::string& bytes) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out << bytes;
-    if (!out) throw std::runtime_error("cannot write " + path);
-}
-
-}  // namespace
 
 BenchFolder::BenchFolder() {
     std::string pattern =
         (std::filesystem::temp_directory_path() / "fxmonitor-bench-XXXXXX").string();
     if (!mkdtemp(pattern.data())) throw std::runtime_error("no temporary folder");
     path_ = pattern + "/";
-    std::mt19937 random(20090309);
-    std::normal_distribution<double> step(0.0, 0.006);
-    for (int k = 0; k < fx::pairCount; ++k) {
-        const std::string_view symbol = benchVariant().pairTable[k];
-        double price = symbol.ends_with("JPY") ? 95.0 : 1.35;
-        std::string history;
-        fx::SettableClock day(fx::LocalTime{2007, 6, 1, 0, 0, 0});
-        for (int row = 0; row < historyLines; ++row) {
-            history += fx::dateText(day.now()) + "," + priceText(symbol, price) + "\r\n";
-            price *= std::exp(step(random));
-            day.advanceSeconds(86400);
-        }
-        write(historyPath(k), history);
-        write(realtimePath(k), priceText(symbol, price) + ",1.99,2009-03-09\r\n");
-    }
+    writeMonitorFiles(path_);
 }
 
 BenchFolder::~BenchFolder() {

@@ -7,13 +7,12 @@
 #include <string>
 #include <string_view>
 
+#include "bench_files.h"
 #include "monitor/monitor.h"
 #include "text/clock.h"
 #include "window/headless/headless_layer.h"
 
 namespace fxbench {
-
-inline constexpr int historyLines = 499;
 
 class BenchFolder {
 public:

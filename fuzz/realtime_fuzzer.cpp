@@ -57,10 +57,9 @@ public:
         layer.choose(m.optionsWindow, fx::optwin::slotAlertPairCombo, 3);
         layer.choose(m.optionsWindow, fx::optwin::slotAlertSlotCombo, 0);
         switchAlertsOn();
-        m.realtimeFirstLine = [this](const std::string& path) -> std::optional<std::string> {
+        m.realtimeFirstLine = [this](int k) -> std::optional<std::string_view> {
             ++reads;
-            const int k = pairOfPath(path);
-            if (k < 0 || !firstLines[k]) return std::nullopt;
+            if (!firstLines[k]) return std::nullopt;
             return *firstLines[k];
         };
     }
@@ -73,13 +72,6 @@ public:
             layer.queueFileChoice("alert.wav");
             layer.click(monitor.optionsWindow, box);
         }
-    }
-
-    int pairOfPath(const std::string& path) const {
-        for (int k = 0; k < fx::pairCount; ++k)
-            if (path == monitor.state.programDirectory + monitor.state.PairTable[k] + "_RT.csv")
-                return k;
-        return -1;
     }
 
     fx::HeadlessLayer layer;

@@ -1,6 +1,8 @@
 #include "controller/main_window_events.h"
 
+#include <algorithm>
 #include <string>
+#include <string_view>
 
 #include "controller/trade_simulator.h"
 #include "monitor/event_log.h"
@@ -175,9 +177,17 @@ void onRealTimeTick(Monitor& monitor) {
 
 void drawStatusPanel(Monitor& monitor) {
     for (const mainwin::StatusText& text : mainwin::statusPanel) {
-        monitor.layer.drawText(
-            monitor.mainWindow, text.topLeft,
-            text.caption + statusValueText(monitor, text.value) + text.trailingBlanks);
+        // Six texts a second, each made in place: the value is a short text.
+        const std::string value = statusValueText(monitor, text.value);
+        const std::string_view parts[] = {text.caption, value, text.trailingBlanks};
+        char line[128];
+        std::size_t length = 0;
+        for (std::string_view part : parts) {
+            const std::size_t taken = std::min(part.size(), sizeof line - length);
+            part.copy(line + length, taken);
+            length += taken;
+        }
+        monitor.layer.drawText(monitor.mainWindow, text.topLeft, std::string_view(line, length));
     }
 }
 

@@ -49,9 +49,10 @@ struct Monitor {
     TradeState trade;
     WindowId mainWindow = noWindow;
     WindowId optionsWindow = noWindow;
-    // The first line of a real-time file: nothing here reads the real files; the replay
-    // supplies the recorded lines (nothing returned: the file is missing).
-    std::function<std::optional<std::string>(const std::string& path)> realtimeFirstLine;
+    // The first line of a pair's real-time file, by PairTable index: when set, nothing
+    // reads the real files; the replay and the soak supply recorded lines (nothing
+    // returned: the file is missing). The text need last only until the next call.
+    std::function<std::optional<std::string_view>(int pair)> realtimeFirstLine;
 };
 
 }  // namespace fx

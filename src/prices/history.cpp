@@ -13,6 +13,7 @@ namespace {
 // is a separator of any kind, the price text starts at character 12.
 constexpr std::size_t dateLength = 10;
 constexpr std::size_t priceStart = 11;
+constexpr std::size_t historyReadSize = 16384;
 
 }  // namespace
 
@@ -26,13 +27,18 @@ HistoryRow historyRowOf(std::string_view line) {
 }
 
 std::optional<int> readHistoryFile(const std::string& path, HistoryTable& table) {
-    InputTextFile file;
+    // A history file of 499 rows fits the buffer whole: one read, then the end.
+    InputTextFile file(historyReadSize);
     if (!file.open(path)) return std::nullopt;
     int row = 0;
-    std::string line;
-    // Row 499 is never filled, so the tables always end with an empty row.
-    while (row < maxHistoryLines && readLine(file, line)) {
-        table[row] = historyRowOf(line);
+    // Row 499 is never filled, so the tables always end with an empty row. Each row is
+    // written in place from the file's buffer: no line or date is copied on the way.
+    while (row < maxHistoryLines) {
+        const std::optional<std::string_view> line = file.nextLine(maxLineLength);
+        if (!line) break;
+        HistoryRow& stored = table[row];
+        stored.date.assign(line->substr(0, dateLength));
+        stored.price = static_cast<float>(parseNumber(historyPriceText(*line)));
         ++row;
     }
     return row;

@@ -29,25 +29,47 @@ bool isAcceptedRealtimePrice(double value) {
     return value > 0.0 && value < 500.0 && stored > 0.0f && stored < 500.0f;
 }
 
+namespace {
+
+std::string realtimePath(const Monitor& monitor, int pair) {
+    return monitor.state.programDirectory + monitor.state.PairTable[pair] + "_RT.csv";
+}
+
+void reportMissing(Monitor& monitor, const std::string& path) {
+    monitor.layer.showMessage(monitor.mainWindow, "Realtime file not found: " + path, "Not Found",
+                              MessageIcon::Information, MessageButtons::Ok);
+}
+
+void takePrice(Monitor& monitor, int pair, std::string_view firstLine) {
+    const double price = parseNumber(firstLine);
+    if (isAcceptedRealtimePrice(price))
+        monitor.prices.currentPrice[pair] = static_cast<float>(price);
+}
+
+}  // namespace
+
 void loadRealtime(Monitor& monitor) {
+    // Supplied lines come by pair: a path is made only for a file reported missing.
+    if (monitor.realtimeFirstLine) {
+        for (int k = 0; k < pairCount; ++k) {
+            if (const auto firstLine = monitor.realtimeFirstLine(k))
+                takePrice(monitor, k, *firstLine);
+            else
+                reportMissing(monitor, realtimePath(monitor, k));
+        }
+        return;
+    }
+
     // The paths are fixed when the pass starts: a message box below lets other events
     // run, and whatever they change, this pass reads the files it set out to read.
     std::array<std::string, pairCount> paths;
-    for (int k = 0; k < pairCount; ++k) {
-        paths[k] = monitor.state.programDirectory + monitor.state.PairTable[k] + "_RT.csv";
-    }
+    for (int k = 0; k < pairCount; ++k) paths[k] = realtimePath(monitor, k);
 
     for (int k = 0; k < pairCount; ++k) {
-        const auto firstLine = monitor.realtimeFirstLine ? monitor.realtimeFirstLine(paths[k])
-                                                         : readFirstLine(paths[k]);
-        if (!firstLine) {
-            monitor.layer.showMessage(monitor.mainWindow, "Realtime file not found: " + paths[k],
-                                      "Not Found", MessageIcon::Information, MessageButtons::Ok);
-            continue;
-        }
-        const double price = parseNumber(*firstLine);
-        if (isAcceptedRealtimePrice(price))
-            monitor.prices.currentPrice[k] = static_cast<float>(price);
+        if (const auto firstLine = readFirstLine(paths[k]))
+            takePrice(monitor, k, *firstLine);
+        else
+            reportMissing(monitor, paths[k]);
     }
 }
 

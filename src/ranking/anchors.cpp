@@ -16,21 +16,21 @@ namespace fx {
 namespace {
 
 // The move is read back from the slot's value box, as the user sees it.
-void updateAnchor(Monitor& monitor, int slotIndex, const std::string& symbol,
-                  std::string& anchorPair, int& anchorPips, const char* logText) {
+void updateAnchor(Monitor& monitor, int slotIndex, std::string_view symbol, std::string& anchorPair,
+                  int& anchorPips, const char* logText) {
     const int move = roundToInt(parseNumber(
         monitor.layer.controlText(monitor.mainWindow, mainwin::slotPriceBox(slotIndex))));
     if (anchorPair.empty()) {
-        anchorPair = symbol;
+        anchorPair.assign(symbol);
         anchorPips = move;
         return;
     }
     const std::int64_t distance = static_cast<std::int64_t>(move) - anchorPips;
     if (symbol == anchorPair || std::llabs(distance) <= 5) return;
-    logEvent(monitor, logText + symbol);
+    logEvent(monitor, logText + std::string(symbol));
     // The alert compares the newcomer with the anchor it displaces, so it runs first.
     checkAlerts(monitor, anchorDisplaced);
-    anchorPair = symbol;
+    anchorPair.assign(symbol);
     anchorPips = move;
 }
 

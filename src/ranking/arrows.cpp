@@ -35,8 +35,13 @@ void drawDownArrow(Monitor& monitor, int slotIndex) {
 
 void drawMovementArrows(Monitor& monitor, const WorkingList& ranked) {
     for (int s = 0; s < pairCount; ++s) {
-        // PairTable holds the variant's symbols in the variant's order.
-        const int pair = pairIndexOf(monitor.variant, ranked[s].symbol);
+        // PairTable holds the variant's symbols in the variant's order, so the entry's
+        // own index is the usual answer; it is checked, not assumed.
+        const SlotEntry& entry = ranked[s];
+        const int pair = entry.pair >= 0 && entry.pair < pairCount &&
+                                 monitor.variant.pairTable[entry.pair] == entry.symbol
+                             ? entry.pair
+                             : pairIndexOf(monitor.variant, entry.symbol);
         if (pair < 0) continue;
         int& previous = monitor.ranking.previousSlot[pair];
         if (previous > s)

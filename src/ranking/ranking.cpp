@@ -33,7 +33,8 @@ WorkingList computeMoves(Monitor& monitor) {
                                    buyGroup, pipFactor(symbol));
         monitor.ranking.pipMove[pair] = move;
         entries[g] = {symbol, move,
-                      buyGroup ? monitor.state.buyGroupColour : monitor.state.sellGroupColour};
+                      buyGroup ? monitor.state.buyGroupColour : monitor.state.sellGroupColour,
+                      pair};
     }
     return entries;
 }

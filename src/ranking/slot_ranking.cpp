@@ -1,5 +1,6 @@
 #include "ranking/slot_ranking.h"
 
+#include <array>
 #include <cstdint>
 #include <utility>
 
@@ -29,10 +30,22 @@ Measures measuresOf(const WorkingList& groupOrder) {
 
 void sortByMove(WorkingList& entries) {
     // Not a stable sort: a swap with a third entry can reverse two equal moves, and the
-    // user sees the order this exact procedure gives.
+    // user sees the order this exact procedure gives. It runs on the moves and the
+    // entries' positions, then puts the entries in place once.
+    std::array<int, pairCount> moves;
+    std::array<int, pairCount> from;
+    for (int i = 0; i < pairCount; ++i) {
+        moves[i] = entries[i].move;
+        from[i] = i;
+    }
     for (int i = 0; i < pairCount; ++i)
         for (int j = i + 1; j < pairCount; ++j)
-            if (entries[j].move > entries[i].move) std::swap(entries[i], entries[j]);
+            if (moves[j] > moves[i]) {
+                std::swap(moves[i], moves[j]);
+                std::swap(from[i], from[j]);
+            }
+    const WorkingList unsorted = entries;
+    for (int i = 0; i < pairCount; ++i) entries[i] = unsorted[from[i]];
 }
 
 }  // namespace fx

@@ -3,18 +3,20 @@
 // summed from the moves, and the exchange sort that puts the pairs into slots.
 
 #include <array>
-#include <string>
+#include <string_view>
 
 #include "monitor/variants.h"
 #include "window/window_types.h"
 
 namespace fx {
 
-// One pair on its way into a slot.
+// One pair on its way into a slot. The symbol is PairTable's own text, which outlives
+// the ranking; the sort then moves no texts.
 struct SlotEntry {
-    std::string symbol;
+    std::string_view symbol;
     int move = 0;  // pips
     Colour colour = black;
+    int pair = -1;  // the PairTable index the symbol was taken from
 };
 
 // Built in group order (the buy group, then the sell group); after sortByMove, entry s

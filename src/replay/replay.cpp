@@ -54,7 +54,7 @@ private:
 
     std::string where() const;
     void refuse(std::string_view action, std::string_view why);
-    std::optional<std::string> recordedFirstLine(const std::string& path);
+    std::optional<std::string_view> recordedFirstLine(int pair) const;
     std::optional<std::string> inputAt(const std::string& path) const;
     void findControls();
 
@@ -80,7 +80,6 @@ private:
     Stage stage_ = Stage::StartUp;
     long long line_ = 0;                // the ticks-file line being replayed
     const PriceLine* price_ = nullptr;  // the fields of the tick under way
-    int nextPair_ = 0;                  // the pair whose file is likely read next
     std::optional<SlotsFile> slots_;
     std::optional<ReplayReport> report_;
     std::string logText_;
@@ -111,22 +110,12 @@ void ReplaySession::refuse(std::string_view action, std::string_view why) {
 
 // The replay's real-time files: the fields of the tick under way. An empty field is a
 // file that was missing at that tick.
-std::optional<std::string> ReplaySession::recordedFirstLine(const std::string& path) {
-    constexpr std::string_view suffix = "_RT.csv";
-    std::string_view name = path;
-    if (!price_ || !name.ends_with(suffix)) return std::nullopt;
-    name.remove_suffix(suffix.size());
-    // The files are read in PairTable order, so the pair after the last one is tried first.
-    for (int tried = 0; tried < pairCount; ++tried) {
-        const int k = (nextPair_ + tried) % pairCount;
-        if (!name.ends_with(variant_.pairTable[k])) continue;
-        nextPair_ = (k + 1) % pairCount;
-        const std::string_view field = price_->fields[k];
-        if (field.empty()) return std::nullopt;
-        // The monitor reads no more of a first line than this.
-        return std::string(field.substr(0, maxLineLength));
-    }
-    return std::nullopt;
+std::optional<std::string_view> ReplaySession::recordedFirstLine(int pair) const {
+    if (!price_) return std::nullopt;
+    const std::string_view field = price_->fields[pair];
+    if (field.empty()) return std::nullopt;
+    // The monitor reads no more of a first line than this.
+    return field.substr(0, maxLineLength);
 }
 
 // The input file that `path` names, if any: the ticks file, or a history or start-up
@@ -273,16 +262,16 @@ void ReplaySession::writeSlotsRow(std::string_view cause) {
 // list: nothing in the engine reads them back (only "Save Log", which the replay never
 // chooses), and a long replay then holds no rows at all.
 void ReplaySession::printNewLogRows() {
-    std::deque<std::vector<std::string>>& rows = eventLog_->rows;
+    HeadlessRows& rows = eventLog_->rows;
     while (!rows.empty()) {
-        const std::vector<std::string>& row = rows.back();
-        for (std::size_t column = 0; column < row.size(); ++column) {
+        const std::size_t oldest = rows.size() - 1;
+        for (std::size_t column = 0; column < rows.columns(oldest); ++column) {
             if (column > 0) logText_ += ',';
-            logText_ += row[column];
+            logText_ += rows.cell(oldest, column);
         }
         logText_ += '\n';
-        if (report_ && row.size() > 2) report_->logged(row[2]);
-        rows.pop_back();
+        if (report_ && rows.columns(oldest) > 2) report_->logged(rows.cell(oldest, 2));
+        rows.dropBottom();
     }
     if (logText_.size() >= logFlushSize) flushLog();
 }
@@ -298,9 +287,7 @@ int ReplaySession::run() {
     if (check.ok) clock_.set(check.firstPriceTime);
 
     monitor_ = std::make_unique<Monitor>(variant_, layer_, clock_, "", options_.dataFolder);
-    monitor_->realtimeFirstLine = [this](const std::string& path) {
-        return recordedFirstLine(path);
-    };
+    monitor_->realtimeFirstLine = [this](int pair) { return recordedFirstLine(pair); };
     layer_.onMessage = [this](const MessageRecord& message) {
         messages_ << where() << message.text << '\n';
     };

@@ -1,6 +1,8 @@
 #include "replay/ticks_file.h"
 
 #include <algorithm>
+#include <cstdint>
+#include <cstring>
 #include <limits>
 
 #include "monitor/main_window.h"
@@ -51,6 +53,25 @@ std::size_t splitCommas(std::string_view text, std::array<std::string_view, N>& 
         if (comma == std::string_view::npos) return count;
         start = comma + 1;
     }
+}
+
+// The commas in the text, eight bytes at a time: a byte of the word XOR ",,,,,,,," is
+// zero exactly where a comma is, and the arithmetic below marks each zero byte with its
+// top bit without disturbing its neighbours.
+std::size_t commasIn(std::string_view text) {
+    constexpr std::uint64_t ones = 0x0101010101010101u;
+    constexpr std::uint64_t lows = 0x7F7F7F7F7F7F7F7Fu;
+    std::size_t count = 0;
+    std::size_t at = 0;
+    for (; at + 8 <= text.size(); at += 8) {
+        std::uint64_t word;
+        std::memcpy(&word, text.data() + at, sizeof word);
+        const std::uint64_t x = word ^ (ones * ',');
+        const std::uint64_t zeros = ~(((x & lows) + lows) | x | lows);
+        count += static_cast<std::size_t>(((zeros >> 7) * ones) >> 56);
+    }
+    for (; at < text.size(); ++at) count += text[at] == ',';
+    return count;
 }
 
 std::vector<std::string_view> words(std::string_view text) {
@@ -108,7 +129,8 @@ std::string_view alertKindWord(AlertKind rule) {
     return "";
 }
 
-TicksReader::TicksReader(const Variant& variant) : variant_(variant), file_(bufferSize) {}
+TicksReader::TicksReader(const Variant& variant, Fields fields)
+    : variant_(variant), keepsFields_(fields == Fields::Kept), file_(bufferSize) {}
 
 bool TicksReader::open(const std::string& path) {
     path_ = path;
@@ -184,19 +206,12 @@ bool TicksReader::readHeader(std::string_view line) {
     return true;
 }
 
-bool TicksReader::readPriceLine(std::string_view line) {
-    std::array<std::string_view, pairCount + 1> fields;
-    const std::size_t count = splitCommas(line, fields);
-    const std::string_view time = fields[0];
+TicksReader::TimeField TicksReader::readTime(std::string_view time) {
     const bool shaped = time.size() == timeLength && hasDateShape(time.substr(0, 10)) &&
                         time[10] == ' ' && time[13] == ':' && time[16] == ':' &&
                         allDigits(time.substr(11, 2)) && allDigits(time.substr(14, 2)) &&
                         allDigits(time.substr(17, 2));
-    if (!shaped) {
-        fail("a price line must start with the time as MM-DD-YYYY HH:MM:SS, not " +
-             quotedForMessage(time));
-        return false;
-    }
+    if (!shaped) return TimeField::Misshapen;
     LocalTime& at = price_.time;
     at.month = digitsAt(time, 0, 2);
     at.day = digitsAt(time, 3, 2);
@@ -205,9 +220,29 @@ bool TicksReader::readPriceLine(std::string_view line) {
     at.minute = digitsAt(time, 14, 2);
     at.second = digitsAt(time, 17, 2);
     if (at.month < 1 || at.month > 12 || at.day < 1 || at.day > 31 || at.hour > 23 ||
-        at.minute > 59 || at.second > 59) {
-        fail("the time " + quotedForMessage(time) + " is out of range");
-        return false;
+        at.minute > 59 || at.second > 59)
+        return TimeField::OutOfRange;
+    return TimeField::Read;
+}
+
+bool TicksReader::readPriceLine(std::string_view line) {
+    // Checking keeps no fields: a line of the usual shape is only counted, not split.
+    if (!keepsFields_ && line.size() > timeLength && line[timeLength] == ',' &&
+        commasIn(line) == pairCount && readTime(line.substr(0, timeLength)) == TimeField::Read)
+        return true;
+    std::array<std::string_view, pairCount + 1> fields;
+    const std::size_t count = splitCommas(line, fields);
+    const std::string_view time = fields[0];
+    switch (readTime(time)) {
+        case TimeField::Misshapen:
+            fail("a price line must start with the time as MM-DD-YYYY HH:MM:SS, not " +
+                 quotedForMessage(time));
+            return false;
+        case TimeField::OutOfRange:
+            fail("the time " + quotedForMessage(time) + " is out of range");
+            return false;
+        case TimeField::Read:
+            break;
     }
     if (count != pairCount + 1) {
         fail("a price line must hold the time and 14 fields; it has " + std::to_string(count - 1) +
@@ -305,7 +340,7 @@ bool TicksReader::readAction(std::string_view line) {
 
 TicksCheck checkTicksFile(const std::string& path, const Variant& variant) {
     TicksCheck check;
-    TicksReader reader(variant);
+    TicksReader reader(variant, TicksReader::Fields::NotKept);
     if (!reader.open(path)) {
         check.error = reader.error();
         return check;

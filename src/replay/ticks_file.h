@@ -72,8 +72,11 @@ std::string_view alertKindWord(AlertKind rule);
 class TicksReader {
 public:
     enum class Item { Price, Action, End, Error };
+    // NotKept: price lines are checked and their times read, but price().fields stay
+    // empty (the checking pass, which needs no prices, then costs less).
+    enum class Fields { Kept, NotKept };
 
-    explicit TicksReader(const Variant& variant);
+    explicit TicksReader(const Variant& variant, Fields fields = Fields::Kept);
     TicksReader(const TicksReader&) = delete;
     TicksReader& operator=(const TicksReader&) = delete;
 
@@ -96,10 +99,13 @@ public:
 private:
     Item fail(const std::string& what);
     bool readHeader(std::string_view line);
+    enum class TimeField { Read, Misshapen, OutOfRange };
+    TimeField readTime(std::string_view time);
     bool readPriceLine(std::string_view line);
     bool readAction(std::string_view line);
 
     const Variant& variant_;
+    bool keepsFields_;
     std::string path_;
     InputTextFile file_;
     long long lineNumber_ = 0;

@@ -34,12 +34,16 @@ std::vector<std::string> HeadlessSoakUser::takeMessageCaptions() {
 long long logRowBytes(HeadlessLayer& layer, const Monitor& monitor) {
     const HeadlessControl* list = layer.control(monitor.mainWindow, mainwin::eventLogList);
     if (!list) return 0;
-    long long bytes = 0;
-    for (const std::vector<std::string>& row : list->rows) {
-        bytes +=
-            static_cast<long long>(sizeof row) + heapBlock(row.capacity() * sizeof(std::string));
-        for (const std::string& cell : row)
-            if (onHeap(cell)) bytes += heapBlock(cell.capacity() + 1);
+    // A row's place in the list (its block's string and its column count) lies in one of
+    // the list's nodes of 512 bytes, each with a pointer in the node map.
+    constexpr long long place = sizeof(std::string) + sizeof(std::size_t);
+    constexpr long long placesPerNode = 512 / place;
+    const long long rows = static_cast<long long>(list->rows.size());
+    long long bytes = rows * (heapBlock(placesPerNode * place) + 8) / placesPerNode;
+    // And its block, when it outgrew the string.
+    for (std::size_t row = 0; row < list->rows.size(); ++row) {
+        const std::string& block = list->rows.storage(row);
+        if (onHeap(block)) bytes += heapBlock(block.capacity() + 1);
     }
     return bytes;
 }

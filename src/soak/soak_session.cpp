@@ -87,10 +87,9 @@ SoakSession::SoakSession(const SoakSettings& settings, WindowLayer& layer, SoakU
         std::make_unique<Monitor>(variant, layer_, clock_, folder_ + "fxmonitor-17b.exe", folder_);
     Monitor& monitor = *monitor_;
     startMonitor(monitor);
-    monitor.realtimeFirstLine = [this](const std::string& path) -> std::optional<std::string> {
-        for (int k = 0; k < pairCount; ++k)
-            if (path == folder_ + monitor_->state.PairTable[k] + "_RT.csv") return firstLines_[k];
-        return std::nullopt;
+    monitor.realtimeFirstLine = [this](int pair) -> std::optional<std::string_view> {
+        if (!firstLines_[pair]) return std::nullopt;
+        return *firstLines_[pair];
     };
 
     const WindowId main = monitor.mainWindow;

@@ -1,6 +1,7 @@
 #include "text/numbers.h"
 
 #include <array>
+#include <charconv>
 #include <cstdint>
 #include <cstdio>
 
@@ -10,6 +11,9 @@ namespace {
 
 // 2^63: every double of smaller magnitude truncates to a 64-bit integer without overflow.
 constexpr double int64Limit = 9223372036854775808.0;
+// Values of smaller magnitude have at most 16 integer digits: their "%.2f" text fits
+// a small buffer.
+constexpr double toCharsLimit = 1e15;
 
 template <typename... Args>
 std::string printed(const char* format, Args... args) {
@@ -37,15 +41,38 @@ constexpr std::array<double, 23> inverseTens = [] {
     return table;
 }();
 
+// digit x (1 / 10^n), each product rounded as the multiplication rounds it.
+constexpr std::array<std::array<double, 10>, 23> decimalSteps = [] {
+    std::array<std::array<double, 10>, 23> table{};
+    for (std::size_t n = 1; n < table.size(); ++n)
+        for (int digit = 0; digit < 10; ++digit) table[n][digit] = digit * inverseTens[n];
+    return table;
+}();
+
+// While the integer part is below this, one more digit keeps it below 2^53.
+constexpr std::uint64_t exactWholeLimit = ((std::uint64_t{1} << 53) - 9) / 10;
+
 }  // namespace
 
 std::string formatNumber(double value) {
+    // The monitor writes some forty number texts a second. std::to_chars gives the same
+    // digits as printf (the exact decimal value of the double, rounded to two places),
+    // without parsing a format; huge and non-finite values keep the printf route.
+    char text[40];
+    text[0] = ' ';
     // NaN and infinities fail the range test and go to the "%.2f" branch, so the
     // truncation below is always defined.
     if (value > -int64Limit && value < int64Limit) {
         const std::int64_t whole = static_cast<std::int64_t>(value);
         if (static_cast<double>(whole) == value) {
-            return printed(" %lld", static_cast<long long>(whole));
+            const char* end = std::to_chars(text + 1, text + sizeof text, whole).ptr;
+            return std::string(text, static_cast<std::size_t>(end - text));
+        }
+        if (value > -toCharsLimit && value < toCharsLimit) {
+            const auto written =
+                std::to_chars(text + 1, text + sizeof text, value, std::chars_format::fixed, 2);
+            if (written.ec == std::errc())
+                return std::string(text, static_cast<std::size_t>(written.ptr - text));
         }
     }
     return printed(" %.2f", value);
@@ -61,7 +88,14 @@ double parseNumber(std::string_view text) {
         ++at;
     }
 
-    double value = 0.0;
+    // value x 10 + digit is exact in double precision while the value stays below 2^53,
+    // so up to there the integer part is gathered as an integer, a step a digit shorter.
+    std::uint64_t whole = 0;
+    while (at < text.size() && isDigit(text[at]) && whole < exactWholeLimit) {
+        whole = whole * 10 + static_cast<std::uint64_t>(text[at] - '0');
+        ++at;
+    }
+    double value = static_cast<double>(whole);
     while (at < text.size() && isDigit(text[at])) {
         value = value * 10.0 + (text[at] - '0');
         ++at;
@@ -71,13 +105,14 @@ double parseNumber(std::string_view text) {
         ++at;
         // The n-th decimal adds digit x (1 / 10^n); 10^n is exact in double precision
         // up to n = 22, so the steps match the written rule digit for digit. Up to there
-        // the quotients come from a table, the same values without a division each.
+        // the products come from a table, the same values without a division each.
         double power = 1.0;
         std::size_t n = 0;
         while (at < text.size() && isDigit(text[at])) {
             power *= 10.0;
             ++n;
-            value += (text[at] - '0') * (n < inverseTens.size() ? inverseTens[n] : 1.0 / power);
+            const int digit = text[at] - '0';
+            value += n < decimalSteps.size() ? decimalSteps[n][digit] : digit * (1.0 / power);
             ++at;
         }
     }

@@ -22,7 +22,7 @@ void InputTextFile::close() {
 
 bool InputTextFile::refill() {
     position_ = 0;
-    end_ = platform::readSome(handle_, buffer_.data(), buffer_.size());
+    end_ = platform::readSome(handle_, buffer_.get(), bufferSize_);
     return end_ > 0;
 }
 
@@ -71,8 +71,8 @@ std::optional<std::string_view> InputTextFile::nextLine(std::size_t keep, std::s
     if (position_ == end_ && !refill()) return std::nullopt;
     std::size_t total = 0;
     while (true) {
-        const char* const start = buffer_.data() + position_;
-        const char* const end = buffer_.data() + end_;
+        const char* const start = buffer_.get() + position_;
+        const char* const end = buffer_.get() + end_;
         const char* const stop = lineEnd(start, end);
         const std::size_t piece = static_cast<std::size_t>(stop - start);
         total += piece;

@@ -2,6 +2,7 @@
 // Text files as the program reads and writes them: readLine and writeLine.
 
 #include <cstddef>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -17,7 +18,8 @@ inline constexpr std::size_t maxLineLength = 255;
 class InputTextFile {
 public:
     // The buffer takes the file a fill at a time; a reader of long files wants a larger one.
-    explicit InputTextFile(std::size_t bufferSize = 4096) : buffer_(bufferSize) {}
+    explicit InputTextFile(std::size_t bufferSize = 4096)
+        : buffer_(std::make_unique_for_overwrite<char[]>(bufferSize)), bufferSize_(bufferSize) {}
     explicit InputTextFile(const std::string& path) : InputTextFile() { open(path); }
     ~InputTextFile() { close(); }
     InputTextFile(const InputTextFile&) = delete;
@@ -45,7 +47,8 @@ private:
     void skipLineFeedAfterCarriageReturn();
 
     platform::FileHandle handle_ = platform::invalidFile;
-    std::vector<char> buffer_;
+    std::unique_ptr<char[]> buffer_;  // not cleared first: a file is opened every second
+    std::size_t bufferSize_;
     std::size_t position_ = 0;
     std::size_t end_ = 0;
     bool skipLf_ = false;

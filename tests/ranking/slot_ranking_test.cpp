@@ -5,6 +5,7 @@
 #include <climits>
 #include <cmath>
 #include <limits>
+#include <string>
 
 namespace {
 
@@ -40,8 +41,13 @@ TEST(PipMoveTest, EachStepRoundedToSinglePrecisionThenHalvesToEven) {
 }
 
 fx::WorkingList listWithMoves(const std::array<int, fx::pairCount>& moves) {
+    static const std::array<std::string, fx::pairCount> names = [] {
+        std::array<std::string, fx::pairCount> texts;
+        for (int g = 0; g < fx::pairCount; ++g) texts[g] = "entry" + std::to_string(g);
+        return texts;
+    }();
     fx::WorkingList list;
-    for (int g = 0; g < fx::pairCount; ++g) list[g] = {"entry" + std::to_string(g), moves[g], 0};
+    for (int g = 0; g < fx::pairCount; ++g) list[g] = {names[g], moves[g], 0, g};
     return list;
 }
 

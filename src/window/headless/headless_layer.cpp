@@ -1,6 +1,8 @@
 #include "window/headless/headless_layer.h"
 
 #include <algorithm>
+#include <cstdint>
+#include <cstring>
 
 namespace fx {
 
@@ -12,8 +14,23 @@ constexpr int captionHeight = 19;
 constexpr int menuBarHeight = 19;
 constexpr Size screenSize = {1280, 1024};
 constexpr Size workAreaSize = {1280, 994};  // the screen less a task bar
+// Control ids below this are found by indexing a table.
+constexpr int smallControlIds = 1024;
 // How far ahead forEachRow fetches the rows it is about to hand out.
 constexpr std::size_t rowsAhead = 8;
+
+// Equal texts, short ones compared inline: a tick sets some thirty texts, most of
+// them to what they already hold.
+bool sameText(std::string_view a, std::string_view b) {
+    if (a.size() != b.size()) return false;
+    if (a.size() < 8 || a.size() > 16) return a == b;
+    std::uint64_t a0, a1, b0, b1;
+    std::memcpy(&a0, a.data(), 8);
+    std::memcpy(&b0, b.data(), 8);
+    std::memcpy(&a1, a.data() + a.size() - 8, 8);
+    std::memcpy(&b1, b.data() + b.size() - 8, 8);
+    return ((a0 ^ b0) | (a1 ^ b1)) == 0;
+}
 
 }  // namespace
 
@@ -25,13 +42,17 @@ Size HeadlessLayer::clientSizeOf(const WindowSpec& layout) {
 
 HeadlessWindow* HeadlessLayer::window(WindowId id) {
     if (id < 1 || id > static_cast<int>(windows_.size())) return nullptr;
-    HeadlessWindow& w = windows_[id - 1];
+    HeadlessWindow& w = *windows_[id - 1];
     return w.open ? &w : nullptr;
 }
 
 HeadlessControl* HeadlessLayer::control(WindowId windowId, int id) {
     HeadlessWindow* w = window(windowId);
     if (!w) return nullptr;
+    if (id >= 0 && id < static_cast<int>(w->smallIdPositions.size())) {
+        const int position = w->smallIdPositions[id];
+        return position < 0 ? nullptr : &w->controls[position];
+    }
     const auto found = w->controlPositions.find(id);
     return found == w->controlPositions.end() ? nullptr : &w->controls[found->second];
 }
@@ -55,7 +76,7 @@ WindowId HeadlessLayer::openWindow(const WindowSpec& layout, std::string_view ti
     w.visible = layout.visible;
     w.screenPosition = layout.position;
     w.image = PixelImage(clientSizeOf(layout), w.background);
-    windows_.push_back(std::move(w));
+    windows_.push_back(std::make_unique<HeadlessWindow>(std::move(w)));
     return static_cast<WindowId>(windows_.size());
 }
 
@@ -121,7 +142,7 @@ void HeadlessLayer::drawText(WindowId id, Point topLeft, std::string_view text) 
     // 8-point bold font) takes the text background, and the text itself is recorded.
     w->image.fill({topLeft.x, topLeft.y, 6 * static_cast<int>(text.size()), 13},
                   w->drawing.textBackground);
-    w->drawnTexts[{topLeft.x, topLeft.y}] = std::string(text);
+    w->drawnTexts[{topLeft.x, topLeft.y}].assign(text);
 }
 
 std::optional<std::string> HeadlessLayer::drawnTextAt(WindowId id, Point topLeft) {
@@ -174,7 +195,13 @@ void HeadlessLayer::createControl(WindowId id, const ControlSpec& layout) {
     // A drop-down list shows only its selected entry, never its window text.
     if (layout.kind == ControlKind::DropDownList || layout.kind == ControlKind::ReportList)
         c.text.clear();
-    w->controlPositions.emplace(layout.id, w->controls.size());
+    if (layout.id >= 0 && layout.id < smallControlIds) {
+        if (w->smallIdPositions.size() <= static_cast<std::size_t>(layout.id))
+            w->smallIdPositions.resize(layout.id + 1, -1);
+        w->smallIdPositions[layout.id] = static_cast<int>(w->controls.size());
+    } else {
+        w->controlPositions.emplace(layout.id, w->controls.size());
+    }
     w->controls.push_back(std::move(c));
 }
 
@@ -198,7 +225,10 @@ std::string HeadlessLayer::controlText(WindowId id, int controlId) {
 }
 
 void HeadlessLayer::setControlText(WindowId id, int controlId, std::string_view text) {
-    if (HeadlessControl* c = control(id, controlId)) c->text = std::string(text);
+    // A text set to what the control holds costs a comparison: most of the slot boxes
+    // keep their texts from one tick to the next.
+    HeadlessControl* c = control(id, controlId);
+    if (c && !sameText(c->text, text)) c->text.assign(text);
 }
 
 bool HeadlessLayer::isEnabled(WindowId id, int controlId) {
@@ -245,26 +275,27 @@ void HeadlessLayer::insertColumn(WindowId id, int controlId, std::string_view he
 void HeadlessLayer::insertRowAtTop(WindowId id, int controlId, std::string_view firstCell) {
     HeadlessControl* c = control(id, controlId);
     if (!c || c->layout.kind != ControlKind::ReportList) return;
-    std::vector<std::string> row(std::max<std::size_t>(c->columns.size(), 1));
-    row[0] = std::string(firstCell);
-    c->rows.push_front(std::move(row));
+    c->rows.insertAtTop(c->columns.size(), firstCell);
 }
+
+namespace {
+
+bool holdsCell(const HeadlessControl* c, int row, int column) {
+    return c && row >= 0 && row < static_cast<int>(c->rows.size()) && column >= 0 &&
+           column < static_cast<int>(c->rows.columns(static_cast<std::size_t>(row)));
+}
+
+}  // namespace
 
 void HeadlessLayer::setCellText(WindowId id, int controlId, int row, int column,
                                 std::string_view text) {
     HeadlessControl* c = control(id, controlId);
-    if (!c || row < 0 || row >= static_cast<int>(c->rows.size()) || column < 0 ||
-        column >= static_cast<int>(c->rows[row].size()))
-        return;
-    c->rows[row][column] = std::string(text);
+    if (holdsCell(c, row, column)) c->rows.setCell(row, column, text);
 }
 
 std::string HeadlessLayer::cellText(WindowId id, int controlId, int row, int column) {
     HeadlessControl* c = control(id, controlId);
-    if (!c || row < 0 || row >= static_cast<int>(c->rows.size()) || column < 0 ||
-        column >= static_cast<int>(c->rows[row].size()))
-        return {};
-    return c->rows[row][column];
+    return holdsCell(c, row, column) ? std::string(c->rows.cell(row, column)) : std::string();
 }
 
 int HeadlessLayer::rowCount(WindowId id, int controlId) {
@@ -280,18 +311,14 @@ void HeadlessLayer::forEachRow(WindowId id, int controlId, int columns, const Ro
     HeadlessControl* c = control(id, controlId);
     if (!c || columns <= 0) return;
     std::vector<std::string_view> cells(static_cast<std::size_t>(columns));
-    const auto& rows = c->rows;
+    const HeadlessRows& rows = c->rows;
     const std::size_t count = rows.size();
     for (std::size_t r = 0; r < count; ++r) {
-        // A long log is read at the speed of memory, not of its latency: each row's
-        // cells, and the texts they point to, are fetched some rows ahead.
-        if (r + 2 * rowsAhead < count) __builtin_prefetch(rows[r + 2 * rowsAhead].data());
-        if (r + rowsAhead < count)
-            for (const std::string& cell : rows[r + rowsAhead]) __builtin_prefetch(cell.data());
-        const std::vector<std::string>& row = rows[r];
-        for (std::size_t column = 0; column < cells.size(); ++column)
-            cells[column] =
-                column < row.size() ? std::string_view(row[column]) : std::string_view();
+        // A long log is read at the speed of memory, not of its latency: each row's place
+        // in the list, then its block, are fetched some rows ahead.
+        if (r + 2 * rowsAhead < count) rows.prefetchPlace(r + 2 * rowsAhead);
+        if (r + rowsAhead < count) rows.prefetchBlock(r + rowsAhead);
+        rows.cellsOf(r, cells);
         visit(cells);
     }
 }

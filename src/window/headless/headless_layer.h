@@ -7,12 +7,14 @@
 #include <deque>
 #include <functional>
 #include <map>
+#include <memory>
 #include <optional>
 #include <string>
 #include <unordered_map>
 #include <utility>
 #include <vector>
 
+#include "window/headless/headless_rows.h"
 #include "window/headless/pixel_image.h"
 #include "window/window_layer.h"
 
@@ -33,8 +35,8 @@ struct HeadlessControl {
     std::optional<Colour> backgroundColour;
     std::vector<std::string> entries;  // drop-down list
     int selected = -1;
-    std::vector<HeadlessColumn> columns;        // report list
-    std::deque<std::vector<std::string>> rows;  // row 0 is the top row
+    std::vector<HeadlessColumn> columns;  // report list
+    HeadlessRows rows;                    // row 0 is the top row
 };
 
 struct HeadlessMenuItem {
@@ -58,7 +60,8 @@ struct HeadlessWindow {
     PixelImage image;
     std::vector<HeadlessControl> controls;  // creation order
     // Control id -> position in `controls`: every control operation looks its control up,
-    // and "Save Log" does so three times a row.
+    // and a real-time cycle does so some sixty times. The usual small ids index a table.
+    std::vector<int> smallIdPositions;  // -1: no control
     std::unordered_map<int, std::size_t> controlPositions;
     std::vector<HeadlessMenuItem> menuItems;
     std::map<int, int> runningTimers;  // timer id -> period in ms
@@ -173,7 +176,8 @@ private:
         std::function<void()> whileOpen;
     };
 
-    std::deque<HeadlessWindow> windows_;  // WindowId is index + 1; never moves
+    // WindowId is index + 1; a window never moves.
+    std::vector<std::unique_ptr<HeadlessWindow>> windows_;
     std::deque<std::pair<WindowId, WindowEvent>> posted_;
     std::deque<ScriptedAnswer> answers_;
     std::deque<ScriptedFileChoice> fileChoices_;
