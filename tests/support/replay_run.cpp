@@ -1,22 +1,25 @@
 #include "support/replay_run.h"
 
+#include <sstream>
+
 namespace fxtest {
 
 Lines linesOf(const std::string& text) {
     Lines lines;
     std::istringstream in(text);
-    for (std::string line; std::getline(in, line);) lines.push_back(line);
+    for (std::string line; std::getline(in, line);) {
+        if (line.ends_with('\r')) line.pop_back();
+        lines.push_back(line);
+    }
     return lines;
 }
 
-Lines fieldsOf(const std::string& line) {
+Lines fieldsOf(const std::string& line, char separator) {
     Lines fields;
-    for (std::size_t start = 0;;) {
-        const std::size_t comma = line.find(',', start);
-        fields.push_back(line.substr(start, comma - start));
-        if (comma == std::string::npos) return fields;
-        start = comma + 1;
-    }
+    std::istringstream in(line);
+    for (std::string field; std::getline(in, field, separator);) fields.push_back(field);
+    if (line.empty() || line.ends_with(separator)) fields.emplace_back();
+    return fields;
 }
 
 std::string ReplayRun::header() const {
@@ -25,8 +28,10 @@ std::string ReplayRun::header() const {
     return text + "\n";
 }
 
-std::string ReplayRun::prices(int second, const std::vector<std::pair<int, std::string>>& changed) const {
-    std::string line = "01-05-2009 10:00:" + std::string(second < 10 ? "0" : "") + std::to_string(second);
+std::string ReplayRun::prices(int second,
+                              const std::vector<std::pair<int, std::string>>& changed) const {
+    std::string line =
+        "01-05-2009 10:00:" + std::string(second < 10 ? "0" : "") + std::to_string(second);
     for (int k = 0; k < fx::pairCount; ++k) {
         std::string field = std::to_string(typicalPrice(data.symbol(k)));
         for (const auto& [pair, text] : changed)
@@ -41,8 +46,7 @@ int ReplayRun::run(const std::string& ticks, std::vector<std::string> arguments)
     arguments.insert(arguments.begin(), {"--data", data.folder.path()});
     arguments.push_back(ticksPath());
     const std::vector<std::string_view> views(arguments.begin(), arguments.end());
-    std::ostringstream log;
-    std::ostringstream messages;
+    std::ostringstream log, messages;
     status = fx::replayMain(views, log, messages);
     out = log.str();
     err = messages.str();
