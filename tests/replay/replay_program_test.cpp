@@ -14,6 +14,7 @@
 namespace {
 
 using fxtest::linesOf;
+using fxtest::v17bHeader;
 
 class ReplayProgramTest : public ::testing::Test {
 protected:
@@ -36,7 +37,7 @@ protected:
 TEST_F(ReplayProgramTest, DonePrintsTheLogWithLfLineEndsAndHelpTheUsage) {
     ASSERT_EQ(runProgram("--help"), fx::replayDone);
     EXPECT_TRUE(out.starts_with("Usage: fxmonitor-replay")) << out;
-    r.data.folder.write("ticks.csv", r.header() + "!reference 0\r\n" + r.prices(1) + "!buy\r\n");
+    r.data.folder.write("ticks.csv", v17bHeader + "!reference 0\r\n" + r.prices(1) + "!buy\r\n");
     ASSERT_EQ(runProgram("--slots=s.csv ticks.csv"), fx::replayDone) << err;
     EXPECT_EQ(err, "");
     EXPECT_EQ(out.find('\r'), std::string::npos);
@@ -58,7 +59,7 @@ TEST_F(ReplayProgramTest, ErrorExitsLeaveStdoutEmpty) {
         {"bad.csv", fx::replayUsageError, "bad.csv:2: the header"},
         {"missing.csv", fx::replayUsageError, "missing.csv: the ticks file cannot"},
     };
-    r.data.folder.write("bad.csv", "#\n" + r.header().substr(1) + r.prices(1));
+    r.data.folder.write("bad.csv", "#\n" + v17bHeader.substr(1) + r.prices(1));
     r.data.folder.remove("GBPUSD.csv");
     for (const auto& c : cases) {
         EXPECT_EQ(runProgram("--slots s.csv " + c.arguments), c.status) << c.message;

@@ -20,6 +20,7 @@ using fxtest::contains;
 using fxtest::fieldsOf;
 using fxtest::Lines;
 using fxtest::linesOf;
+using fxtest::v17bHeader;
 
 // Was: --report and --slots naming one file wrote the report, then the slots over it.
 TEST(ReportOptionTest, ErrorExitsLeaveNoReport) {
@@ -34,9 +35,9 @@ TEST(ReportOptionTest, ErrorExitsLeaveNoReport) {
     };
     for (const auto& c : cases) {
         fxtest::ReplayRun r;
-        const std::string ticks = c.badTicksFile ? "#\n" + r.header().substr(1) + r.prices(1)
-                                                 : r.header() + "!reference 0\n" + r.prices(1);
-        std::vector<std::string> arguments = {"--report", r.data.folder.pathOf(c.reportName)};
+        const std::string ticks = c.badTicksFile ? "#\n" + v17bHeader.substr(1) + r.prices(1)
+                                                 : v17bHeader + "!reference 0\n" + r.prices(1);
+        std::vector<std::string> arguments = {"--report", r.pathOf(c.reportName)};
         if (c.alsoAsSlots) arguments.insert(arguments.end(), {"--slots", arguments[1]});
         EXPECT_EQ(r.run(ticks, arguments), fx::replayUsageError) << c.reportName;
         EXPECT_EQ(r.out, "") << c.reportName;
@@ -56,7 +57,7 @@ std::string scriptedSession(const fxtest::ReplayRun& r) {
                                                                 {{5, 40}, "!sell\n"},
                                                                 {{6, 10}, "!close\n!clear\n"},
                                                                 {{6, 45}, "!buy\n"}};
-    std::string ticks = r.header() + "!reference 0\n";
+    std::string ticks = v17bHeader + "!reference 0\n";
     for (int day = 5; day <= 6; ++day) {
         if (day == 6) ticks += "!alert slot GBPUSD 1\n";
         for (int t = 0; t < 60; ++t) {
@@ -89,7 +90,7 @@ std::string scriptedSession(const fxtest::ReplayRun& r) {
 
 TEST(ReportInBrowserTest, PageShowsWhatTheLogSays) {
     fxtest::ReplayRun r;
-    const std::string page = r.data.folder.pathOf("report.html");
+    const std::string page = r.pathOf("report.html");
     ASSERT_EQ(r.run(scriptedSession(r), {"--alert", "anchor", "--alert", "bias", "--alert",
                                          "grouped", "--alert", "slot=GBPUSD:1", "--report", page}),
               fx::replayDone)
@@ -101,12 +102,12 @@ TEST(ReportInBrowserTest, PageShowsWhatTheLogSays) {
     std::map<std::string, std::array<Lines, 4>> times;
     Lines profits;
     for (const std::string& line : linesOf(r.out)) {
-        const Lines fields = fieldsOf(line);
-        const std::string description = line.substr(fields[0].size() + fields[1].size() + 2);
+        const std::string day = line.substr(0, 10), time = line.substr(11, 8);
+        const std::string description = line.substr(20);
         if (description.starts_with("Basket Profit: "))
             profits.push_back(description.substr(description.find_first_not_of(' ', 15)));
         for (int rule = 0; rule < 4; ++rule)
-            if (description.starts_with(rules[rule])) times[fields[0]][rule].push_back(fields[1]);
+            if (description.starts_with(rules[rule])) times[day][rule].push_back(time);
     }
     ASSERT_EQ(times.size(), 2u);
     ASSERT_EQ(profits.size(), 2u) << r.out;

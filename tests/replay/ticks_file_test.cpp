@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "support/replay_run.h"
 #include "support/temp_folder.h"
 
 namespace {
@@ -13,10 +14,8 @@ using Item = fx::TicksReader::Item;
 
 const fx::Variant& v17b = fx::variant(fx::VariantId::V17b);
 
-// "time" and v17b's pairs, in PairTable order.
-const std::string header =
-    "time,GBPUSD,EURGBP,GBPJPY,NZDJPY,CADJPY,AUDJPY,EURJPY,EURUSD,USDJPY,"
-    "AUDUSD,NZDUSD,GBPCHF,CHFJPY,EURCHF";
+// The header without its line end.
+const std::string header = fxtest::v17bHeader.substr(0, fxtest::v17bHeader.size() - 1);
 
 // A price line whose field for pair k is "1.k" (k = 0..13).
 std::string priceLine(std::string_view time = "01-05-2009 10:00:00") {

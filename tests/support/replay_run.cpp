@@ -22,12 +22,6 @@ Lines fieldsOf(const std::string& line, char separator) {
     return fields;
 }
 
-std::string ReplayRun::header() const {
-    std::string text = "time";
-    for (std::string_view symbol : data.variant.pairTable) text += "," + std::string(symbol);
-    return text + "\n";
-}
-
 std::string ReplayRun::prices(int second,
                               const std::vector<std::pair<int, std::string>>& changed) const {
     std::string line =
@@ -44,7 +38,7 @@ std::string ReplayRun::prices(int second,
 int ReplayRun::run(const std::string& ticks, std::vector<std::string> arguments) {
     data.folder.write("ticks.csv", ticks);
     arguments.insert(arguments.begin(), {"--data", data.folder.path()});
-    arguments.push_back(ticksPath());
+    arguments.push_back(pathOf("ticks.csv"));
     const std::vector<std::string_view> views(arguments.begin(), arguments.end());
     std::ostringstream log, messages;
     status = fx::replayMain(views, log, messages);
@@ -55,10 +49,7 @@ int ReplayRun::run(const std::string& ticks, std::vector<std::string> arguments)
 
 Lines ReplayRun::descriptions() const {
     Lines result;
-    for (const std::string& line : linesOf(out)) {
-        const Lines fields = fieldsOf(line);
-        result.push_back(line.substr(fields[0].size() + fields[1].size() + 2));
-    }
+    for (const std::string& line : linesOf(out)) result.push_back(line.substr(20));
     return result;
 }
 

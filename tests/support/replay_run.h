@@ -17,21 +17,23 @@ inline bool contains(const std::string& text, const std::string& part) {
     return text.find(part) != std::string::npos;
 }
 
+// A ticks file's header for v17b: "time" and the pairs in PairTable order.
+inline const std::string v17bHeader =
+    "time,GBPUSD,EURGBP,GBPJPY,NZDJPY,CADJPY,AUDJPY,EURJPY,EURUSD,USDJPY,AUDUSD,NZDUSD,GBPCHF,"
+    "CHFJPY,EURCHF\n";
+
+// v17b's monitor data for 3 days, and the replay run on it.
 class ReplayRun {
 public:
     ReplayRun() { data.writeData(3); }
 
-    // "time" and the pair symbols in PairTable order.
-    std::string header() const;
     // A price line at 01-05-2009 10:00:SS with every pair at its typical price, except
     // where `changed` gives a field of its own (by PairTable index).
     std::string prices(int second,
                        const std::vector<std::pair<int, std::string>>& changed = {}) const;
     // Runs on the data folder and the ticks file, with the arguments; returns the status.
     int run(const std::string& ticks, std::vector<std::string> arguments = {});
-    std::string ticksPath() const { return data.folder.pathOf("ticks.csv"); }
-    std::string slotsPath() const { return data.folder.pathOf("slots.csv"); }
-    Lines slotsRows() const { return linesOf(data.folder.read("slots.csv")); }
+    std::string pathOf(std::string_view name) const { return data.folder.pathOf(name); }
     // The log's descriptions, oldest first.
     Lines descriptions() const;
 
