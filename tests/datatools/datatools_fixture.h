@@ -22,12 +22,6 @@ inline std::string mt4Export(const std::vector<std::string>& dates, double base 
     return content;
 }
 
-struct ToolRun {
-    int status;
-    std::string out;
-    std::string err;
-};
-
 // fxmonitor-import's whole command (or with `check`, fxmonitor-check's), in-process.
 inline ToolRun runTool(std::vector<std::string> arguments, bool check = false) {
     std::ostringstream out, err;

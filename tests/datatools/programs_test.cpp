@@ -4,9 +4,7 @@
 #ifdef FX_CHECK_PROGRAM
 
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
-#include <cstdlib>
 #include <string>
 
 #include "datatools_fixture.h"
@@ -16,52 +14,42 @@ namespace {
 
 using fxtest::contains;
 
-class DataToolProgramsTest : public ::testing::Test {
-protected:
-    int run(const char* program, const std::string& arguments) {
-        const std::string command = std::string("'") + program + "' " + arguments + " >'" +
-                                    h.folder.pathOf("out.txt") + "' 2>'" +
-                                    h.folder.pathOf("err.txt") + "'";
-        const int status = std::system(command.c_str());
-        out = h.folder.read("out.txt");
-        err = h.folder.read("err.txt");
-        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    }
-
-    fxtest::HeadlessMonitor h{fx::VariantId::V17b};
-    std::string out;
-    std::string err;
-};
-
-TEST_F(DataToolProgramsTest, CheckExitStatuses) {
+TEST(DataToolProgramsTest, CheckExitStatuses) {
+    fxtest::HeadlessMonitor h;
     h.writeData(30);
-    const std::string folder = "'" + h.folder.path() + "'";
-    EXPECT_EQ(run(FX_CHECK_PROGRAM, folder), 0) << out << err;
+    const auto check = [&](const std::string& options) {
+        return fxtest::runInShell("'" FX_CHECK_PROGRAM "' " + options + " .", h.folder);
+    };
+    EXPECT_EQ(check("").status, 0);
     h.writeRealtime(3, "731.5");
-    EXPECT_EQ(run(FX_CHECK_PROGRAM, folder), 3) << out << err;
+    EXPECT_EQ(check("").status, 3);
     h.folder.remove("GBPUSD.csv");
-    EXPECT_EQ(run(FX_CHECK_PROGRAM, folder), 1) << out << err;
-    EXPECT_TRUE(contains(out,
-                         "GBPUSD.csv is missing: the monitor shows \"File opening error\" "
-                         "and ends"))
-        << out;
-    EXPECT_EQ(err, "");
-    EXPECT_EQ(run(FX_CHECK_PROGRAM, "--stale-after=soon " + folder), 2);
-    EXPECT_EQ(run(FX_CHECK_PROGRAM, "--variant 18 " + folder), 2);
-    EXPECT_EQ(out, "");
-    EXPECT_TRUE(contains(err, "--variant takes 17, 17b or 17c")) << err;
+    const auto stopped = check("");
+    EXPECT_EQ(stopped.status, 1);
+    EXPECT_TRUE(contains(
+        stopped.out, "GBPUSD.csv is missing: the monitor shows \"File opening error\" and ends"))
+        << stopped.out;
+    EXPECT_EQ(stopped.err, "");
+    EXPECT_EQ(check("--stale-after=soon").status, 2);
+    const auto wrong = check("--variant 18");
+    EXPECT_EQ(wrong.status, 2);
+    EXPECT_EQ(wrong.out, "");
+    EXPECT_TRUE(contains(wrong.err, "--variant takes 17, 17b or 17c")) << wrong.err;
 }
 
-TEST_F(DataToolProgramsTest, ImportExitStatuses) {
-    const std::string exportFile = "'" + h.folder.pathOf("EURUSDm.csv") + "'";
-    const std::string outFolder = " --out '" + h.folder.pathOf("data") + "'";
-    h.folder.write("EURUSDm.csv", fxtest::mt4Export({"2009.01.05", "2009.01.06"}));
-    EXPECT_EQ(run(FX_IMPORT_PROGRAM, exportFile + outFolder), 0) << out << err;
-    EXPECT_EQ(h.folder.read("data/EURUSD.csv"), "01-05-2009,1.3000\r\n01-06-2009,1.3010\r\n");
-    h.folder.write("EURUSDm.csv", "Date,Close\r\n");
-    EXPECT_EQ(run(FX_IMPORT_PROGRAM, exportFile + outFolder), 1) << out << err;
-    EXPECT_EQ(run(FX_IMPORT_PROGRAM, exportFile), 2);
-    EXPECT_TRUE(contains(err, "--out DIR is missing")) << err;
+TEST(DataToolProgramsTest, ImportExitStatuses) {
+    fxtest::TempFolder folder;
+    const auto import = [&](const std::string& options) {
+        return fxtest::runInShell("'" FX_IMPORT_PROGRAM "' EURUSDm.csv" + options, folder);
+    };
+    folder.write("EURUSDm.csv", fxtest::mt4Export({"2009.01.05", "2009.01.06"}));
+    EXPECT_EQ(import(" --out data").status, 0);
+    EXPECT_EQ(folder.read("data/EURUSD.csv"), "01-05-2009,1.3000\r\n01-06-2009,1.3010\r\n");
+    folder.write("EURUSDm.csv", "Date,Close\r\n");
+    EXPECT_EQ(import(" --out data").status, 1);
+    const auto wrong = import("");
+    EXPECT_EQ(wrong.status, 2);
+    EXPECT_TRUE(contains(wrong.err, "--out DIR is missing")) << wrong.err;
 }
 
 }  // namespace

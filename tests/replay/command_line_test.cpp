@@ -9,27 +9,17 @@ namespace {
 
 using Arguments = std::vector<std::string_view>;
 
-TEST(CommandLineTest, BothFormsAndTheLastValueWins) {
+TEST(CommandLineTest, TheLastValueWins) {
     EXPECT_EQ(fx::parseCommandLine(Arguments{"ticks.csv"}).options->variant->name, "17b");
-    // "--" ends the options: a ticks file may start with dashes.
-    const std::pair<Arguments, std::string> forms[] = {
-        {{"--variant", "17", "--variant", "17c", "--data", "x", "--data", "in/", "--slots", "a.csv",
-          "--slots", "s.csv", "--reference-day", "3", "--reference-day", "03-07-2009", "--",
-          "--t.csv"},
-         "--t.csv"},
-        {{"--variant=17", "t.csv", "--variant=17c", "--data=x", "--data=in/", "--slots=a.csv",
-          "--slots=s.csv", "--reference-day=3", "--reference-day=03-07-2009"},
-         "t.csv"},
-    };
-    for (const auto& [arguments, ticks] : forms) {
-        const auto line = fx::parseCommandLine(arguments);
-        ASSERT_TRUE(line.options) << line.error;
-        EXPECT_EQ(line.options->variant->name, "17c");
-        EXPECT_EQ(line.options->dataFolder, "in/");
-        EXPECT_EQ(line.options->slotsFile, "s.csv");
-        EXPECT_EQ(line.options->referenceDay, (fx::ReferenceChoice{std::nullopt, "03-07-2009"}));
-        EXPECT_EQ(line.options->ticksFile, ticks);
-    }
+    const auto line = fx::parseCommandLine(Arguments{
+        "--variant", "17", "t.csv", "--variant=17c", "--data", "x", "--data=in/", "--slots",
+        "a.csv", "--slots=s.csv", "--reference-day", "3", "--reference-day=03-07-2009"});
+    ASSERT_TRUE(line.options) << line.error;
+    EXPECT_EQ(line.options->variant->name, "17c");
+    EXPECT_EQ(line.options->dataFolder, "in/");
+    EXPECT_EQ(line.options->slotsFile, "s.csv");
+    EXPECT_EQ(line.options->referenceDay, (fx::ReferenceChoice{std::nullopt, "03-07-2009"}));
+    EXPECT_EQ(line.options->ticksFile, "t.csv");
 }
 
 TEST(CommandLineTest, AlertsAddUpInOrderAndSlotPairsBelongToTheFinalVariant) {

@@ -3,9 +3,7 @@
 #ifdef FX_REPLAY_PROGRAM
 
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
-#include <cstdlib>
 #include <string>
 
 #include "replay/replay.h"
@@ -16,37 +14,25 @@ namespace {
 using fxtest::linesOf;
 using fxtest::v17bHeader;
 
-class ReplayProgramTest : public ::testing::Test {
-protected:
-    // Runs the program in the data folder; stdout and stderr go to files there.
-    int runProgram(const std::string& arguments) {
-        const std::string command = "cd '" + r.data.folder.path() +
-                                    "' && '" FX_REPLAY_PROGRAM "' " + arguments +
-                                    " >stdout.txt 2>stderr.txt";
-        const int status = std::system(command.c_str());
-        out = r.data.folder.read("stdout.txt");
-        err = r.data.folder.read("stderr.txt");
-        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    }
+// Runs the program in the data folder.
+fxtest::ToolRun runProgram(const fxtest::ReplayRun& r, const std::string& arguments) {
+    return fxtest::runInShell("'" FX_REPLAY_PROGRAM "' " + arguments, r.data.folder);
+}
 
+TEST(ReplayProgramTest, DonePrintsTheLogWithLfLineEndsAndHelpTheUsage) {
     fxtest::ReplayRun r;
-    std::string out;
-    std::string err;
-};
-
-TEST_F(ReplayProgramTest, DonePrintsTheLogWithLfLineEndsAndHelpTheUsage) {
-    ASSERT_EQ(runProgram("--help"), fx::replayDone);
-    EXPECT_TRUE(out.starts_with("Usage: fxmonitor-replay")) << out;
+    EXPECT_TRUE(runProgram(r, "--help").out.starts_with("Usage: fxmonitor-replay"));
     r.data.folder.write("ticks.csv", v17bHeader + "!reference 0\r\n" + r.prices(1) + "!buy\r\n");
-    ASSERT_EQ(runProgram("--slots=s.csv ticks.csv"), fx::replayDone) << err;
-    EXPECT_EQ(err, "");
-    EXPECT_EQ(out.find('\r'), std::string::npos);
-    ASSERT_EQ(linesOf(out).size(), 4u);
-    EXPECT_EQ(linesOf(out)[0], "01-05-2009,10:00:01,Started ZA Daderer");
+    const auto run = runProgram(r, "--slots=s.csv ticks.csv");
+    EXPECT_EQ(run.status, fx::replayDone);
+    EXPECT_EQ(run.err, "");
+    EXPECT_EQ(run.out.find('\r'), std::string::npos);
+    ASSERT_EQ(linesOf(run.out).size(), 4u);
+    EXPECT_EQ(linesOf(run.out)[0], "01-05-2009,10:00:01,Started ZA Daderer");
     EXPECT_EQ(linesOf(r.data.folder.read("s.csv")).size(), 3u);
 }
 
-TEST_F(ReplayProgramTest, ErrorExitsLeaveStdoutEmpty) {
+TEST(ReplayProgramTest, ErrorExitsLeaveStdoutEmpty) {
     const struct {
         std::string arguments;
         int status;
@@ -59,13 +45,15 @@ TEST_F(ReplayProgramTest, ErrorExitsLeaveStdoutEmpty) {
         {"bad.csv", fx::replayUsageError, "bad.csv:2: the header"},
         {"missing.csv", fx::replayUsageError, "missing.csv: the ticks file cannot"},
     };
+    fxtest::ReplayRun r;
     r.data.folder.write("bad.csv", "#\n" + v17bHeader.substr(1) + r.prices(1));
     r.data.folder.remove("GBPUSD.csv");
     for (const auto& c : cases) {
-        EXPECT_EQ(runProgram("--slots s.csv " + c.arguments), c.status) << c.message;
-        EXPECT_EQ(out, "");
-        EXPECT_TRUE(fxtest::contains(err, c.message)) << err;
-        EXPECT_EQ(linesOf(err).size(), 1u) << err;
+        const auto run = runProgram(r, "--slots s.csv " + c.arguments);
+        EXPECT_EQ(run.status, c.status) << c.message;
+        EXPECT_EQ(run.out, "");
+        EXPECT_TRUE(fxtest::contains(run.err, c.message)) << run.err;
+        EXPECT_EQ(linesOf(run.err).size(), 1u) << run.err;
         EXPECT_FALSE(r.data.folder.exists("s.csv"));
         if (c.status == fx::replayHistoryMissing) r.data.writeData(3);
     }

@@ -1,6 +1,11 @@
 #include "support/replay_run.h"
 
+#include <cstdlib>
 #include <sstream>
+
+#ifndef _WIN32
+#include <sys/wait.h>
+#endif
 
 namespace fxtest {
 
@@ -21,6 +26,15 @@ Lines fieldsOf(const std::string& line, char separator) {
     if (line.empty() || line.ends_with(separator)) fields.emplace_back();
     return fields;
 }
+
+#ifndef _WIN32
+ToolRun runInShell(const std::string& command, const TempFolder& folder) {
+    const int status =
+        std::system(("cd '" + folder.path() + "' && " + command + " >out.txt 2>err.txt").c_str());
+    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, folder.read("out.txt"),
+            folder.read("err.txt")};
+}
+#endif
 
 std::string ReplayRun::prices(int second,
                               const std::vector<std::pair<int, std::string>>& changed) const {

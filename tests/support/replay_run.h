@@ -1,6 +1,7 @@
 #pragma once
 // The replay run in-process on a data folder of the headless-monitor fixture and a
-// ticks file written beside it; and the lines and fields of what it wrote.
+// ticks file written beside it; programs run by the shell; the lines and fields of what
+// they wrote.
 
 #include <string>
 #include <vector>
@@ -16,6 +17,18 @@ Lines fieldsOf(const std::string& line, char separator = ',');
 inline bool contains(const std::string& text, const std::string& part) {
     return text.find(part) != std::string::npos;
 }
+
+// What a program, or a tool's command in-process, returned and printed.
+struct ToolRun {
+    int status;
+    std::string out;
+    std::string err;
+};
+#ifndef _WIN32
+// A command line run by the shell in the folder, as a user runs it there; its stdout and
+// stderr pass through files in the folder.
+ToolRun runInShell(const std::string& command, const TempFolder& folder);
+#endif
 
 // A ticks file's header for v17b: "time" and the pairs in PairTable order.
 inline const std::string v17bHeader =
