@@ -1,82 +1,57 @@
+// The real programs, run as a user runs them, for what only they show: the exit statuses
+// the shell sees and the streams the texts go to. Only where they were built for this
+// machine.
+#ifdef FX_CHECK_PROGRAM
+
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <string>
 
 #include "datatools_fixture.h"
 #include "support/headless_monitor.h"
 
-#ifdef FX_CHECK_PROGRAM
-#include <sys/wait.h>
-#endif
-
 namespace {
 
 using fxtest::contains;
 
-// The real programs, run as a user runs them, for what only they show: the exit
-// statuses the shell sees and the streams the texts go to.
-class DataToolProgramsTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-#ifndef FX_CHECK_PROGRAM
-        GTEST_SKIP() << "the programs are run only where they were built for this machine";
-#endif
-    }
-
-    int run(const char* program, const std::string& arguments) {
-        const std::string command = std::string("'") + program + "' " + arguments + " >'" +
-                                    outputs.pathOf("out.txt") + "' 2>'" +
-                                    outputs.pathOf("err.txt") + "'";
-        const int status = std::system(command.c_str());
-        out = outputs.read("out.txt");
-        err = outputs.read("err.txt");
-#ifdef FX_CHECK_PROGRAM
-        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-#else
-        return status;
-#endif
-    }
-#ifdef FX_CHECK_PROGRAM
-    int check(const std::string& arguments) { return run(FX_CHECK_PROGRAM, arguments); }
-    int import(const std::string& arguments) { return run(FX_IMPORT_PROGRAM, arguments); }
-#else
-    int check(const std::string&) { return -1; }
-    int import(const std::string&) { return -1; }
-#endif
-
-    fxtest::TempFolder outputs;
-    fxtest::HeadlessMonitor h{fx::VariantId::V17b};
-    std::string out;
-    std::string err;
-};
-
-TEST_F(DataToolProgramsTest, CheckExitStatuses) {
+TEST(DataToolProgramsTest, CheckExitStatuses) {
+    fxtest::HeadlessMonitor h;
     h.writeData(30);
-    const std::string folder = "'" + h.folder.path() + "'";
-    EXPECT_EQ(check(folder), 0) << out << err;
+    const auto check = [&](const std::string& options) {
+        return fxtest::runInShell("'" FX_CHECK_PROGRAM "' " + options + " .", h.folder);
+    };
+    EXPECT_EQ(check("").status, 0);
     h.writeRealtime(3, "731.5");
-    EXPECT_EQ(check(folder), 3) << out << err;
+    EXPECT_EQ(check("").status, 3);
     h.folder.remove("GBPUSD.csv");
-    EXPECT_EQ(check(folder), 1) << out << err;
-    EXPECT_EQ(err, "");
-    EXPECT_EQ(check("--variant 18 " + folder), 2);
-    EXPECT_EQ(out, "");
-    EXPECT_TRUE(contains(err, "--variant takes 17, 17b or 17c")) << err;
+    const auto stopped = check("");
+    EXPECT_EQ(stopped.status, 1);
+    EXPECT_TRUE(contains(
+        stopped.out, "GBPUSD.csv is missing: the monitor shows \"File opening error\" and ends"))
+        << stopped.out;
+    EXPECT_EQ(stopped.err, "");
+    EXPECT_EQ(check("--stale-after=soon").status, 2);
+    const auto wrong = check("--variant 18");
+    EXPECT_EQ(wrong.status, 2);
+    EXPECT_EQ(wrong.out, "");
+    EXPECT_TRUE(contains(wrong.err, "--variant takes 17, 17b or 17c")) << wrong.err;
 }
 
-TEST_F(DataToolProgramsTest, ImportExitStatuses) {
-    const std::string exportPath = h.folder.pathOf("EURUSDm.csv");
-    const std::string outPath = outputs.pathOf("data");
-    const std::string exportFile = "'" + exportPath + "'";
-    const std::string outFolder = " --out '" + outPath + "'";
-    h.folder.write("EURUSDm.csv", fxtest::mt4Export({"2009.01.05", "2009.01.06"}));
-    EXPECT_EQ(import(exportFile + outFolder), 0) << out << err;
-    EXPECT_EQ(outputs.read("data/EURUSD.csv"), "01-05-2009,1.3000\r\n01-06-2009,1.3010\r\n");
-    h.folder.write("EURUSDm.csv", "Date,Close\r\n");
-    EXPECT_EQ(import(exportFile + outFolder), 1) << out << err;
-    EXPECT_EQ(import(exportFile), 2);
-    EXPECT_TRUE(contains(err, "--out DIR is missing")) << err;
+TEST(DataToolProgramsTest, ImportExitStatuses) {
+    fxtest::TempFolder folder;
+    const auto import = [&](const std::string& options) {
+        return fxtest::runInShell("'" FX_IMPORT_PROGRAM "' EURUSDm.csv" + options, folder);
+    };
+    folder.write("EURUSDm.csv", fxtest::mt4Export({"2009.01.05", "2009.01.06"}));
+    EXPECT_EQ(import(" --out data").status, 0);
+    EXPECT_EQ(folder.read("data/EURUSD.csv"), "01-05-2009,1.3000\r\n01-06-2009,1.3010\r\n");
+    folder.write("EURUSDm.csv", "Date,Close\r\n");
+    EXPECT_EQ(import(" --out data").status, 1);
+    const auto wrong = import("");
+    EXPECT_EQ(wrong.status, 2);
+    EXPECT_TRUE(contains(wrong.err, "--out DIR is missing")) << wrong.err;
 }
 
 }  // namespace
+
+#endif

@@ -9,97 +9,48 @@ namespace {
 
 using fxtest::contains;
 
-// The last rows of a published table of rates per US dollar, in the columns the pairs
-// use: 22 dated rows from 2024-11-25, the last four each without a currency or two, and
-// a broken last line whose date reads "undefined".
-const std::string excerpt = FX_TESTDATA_DIR "reference-rates/usd_to_xxx_excerpt.csv";
+// The last rows of a published table of rates per US dollar, in the columns the pairs use:
+// 22 dated rows from 2024-11-25, the last four each without a currency or two, and a
+// broken last line whose date reads "undefined". Its files are the committed sample's
+// last days, byte for byte (the test sample_from_reference_rates).
+TEST(RatesImportTest, ReportsRejectedLinesSkippedDaysAndWhereTheRealTimePricesComeFrom) {
+    fxtest::TempFolder out;
+    const auto run =
+        fxtest::runTool({"--rates", FX_TESTDATA_DIR "reference-rates/usd_to_xxx_excerpt.csv",
+                         "--all", "--align", "--realtime", "--out", out.path()});
+    ASSERT_EQ(run.status, 0) << run.out;
+    for (const char* report :
+         {"1 line rejected:\n    line 24: date \"undefined\" is not a date written YYYY-MM-DD\n",
+          "--align: 18 of 22 days have a rate for each of AUD, CAD, CHF, EUR, GBP, JPY, NZD; 4 "
+          "days skipped\n",
+          "GBPJPY.csv: 18 days, 11-25-2024 to 12-19-2024, oldest first\n", "16 of 16 pairs written",
+          // The next day, 12-20, has no CAD, so CAD is 12-19's.
+          "CADJPY_RT.csv: 109.847, the rates of 12-20-2024 (CAD of 12-19-2024)\n"})
+        EXPECT_TRUE(contains(run.out, report)) << run.out;
+}
 
-// fxmonitor-check's verdict on the folder, for each of the three variants.
-void expectCleanStartInEveryVariant(const std::string& folder, std::chrono::seconds staleAfter,
-                                    int referenceDays) {
-    for (const fx::VariantId id : {fx::VariantId::V17, fx::VariantId::V17b, fx::VariantId::V17c}) {
-        const auto check = fx::datatools::checkFolder(
-            fx::variant(id), folder, std::filesystem::file_time_type::clock::now(), staleAfter);
+// The committed sample: nothing to warn of but the age of its real-time files.
+TEST(RealSampleTest, EveryVariantStartsCleanlyWithAllItsDays) {
+    for (const fx::VariantId id : fxtest::allVariants) {
+        const auto check = fx::datatools::checkFolder(fx::variant(id), FX_SAMPLE_DIR,
+                                                      std::filesystem::file_time_type::clock::now(),
+                                                      std::chrono::hours(24 * 365 * 100));
         const auto verdict = fx::datatools::judge(check);
         EXPECT_EQ(verdict.status, fx::datatools::CheckStatus::Clean);
         EXPECT_TRUE(verdict.problems.empty()) << verdict.problems.front();
-        EXPECT_EQ(check.referenceDays, referenceDays);
+        EXPECT_EQ(check.referenceDays, 499);
     }
 }
 
-class RatesImportTest : public ::testing::Test {
-protected:
-    fxtest::ToolRun import(std::string table, std::vector<std::string> options) {
-        options.insert(options.begin(), {"--rates", std::move(table)});
-        options.insert(options.end(), {"--out", out.path()});
-        return fxtest::runImportTool(options);
-    }
-    std::string line(const std::string& file, const std::string& date) const {
-        for (const std::string& text : fxtest::linesOf(out.read(file)))
-            if (text.starts_with(date)) return text;
-        return "";
-    }
-
-    fxtest::TempFolder out;
-};
-
-TEST_F(RatesImportTest, AlignedExcerptGivesFilesEveryVariantStartsWithCleanly) {
-    const auto run = import(excerpt, {"--all", "--align", "--realtime"});
-    ASSERT_EQ(run.status, 0) << run.out;
-    EXPECT_TRUE(contains(run.out,
-                         "1 line rejected:\n    line 24: date \"undefined\" is not a "
-                         "date written YYYY-MM-DD\n"))
-        << run.out;
-    EXPECT_TRUE(contains(run.out,
-                         "--align: 18 of 22 days have a rate for each of AUD, CAD, CHF, "
-                         "EUR, GBP, JPY, NZD; 4 days skipped\n"))
-        << run.out;
-    EXPECT_TRUE(contains(run.out, "GBPJPY.csv: 18 days, 11-25-2024 to 12-19-2024, oldest first\n"))
-        << run.out;
-    EXPECT_TRUE(contains(run.out, "16 of 16 pairs written")) << run.out;
-    // Crossed through the dollar: EURUSD = 1 / 0.96200116..., GBPJPY = 154.85042... / 0.79368...
-    EXPECT_EQ(line("EURUSD.csv", "12-19-2024"), "12-19-2024,1.03950");
-    EXPECT_EQ(line("GBPJPY.csv", "12-19-2024"), "12-19-2024,195.103");
-    EXPECT_EQ(line("EURGBP.csv", "12-19-2024"), "12-19-2024,0.82503");
-    // Real-time: the next day, 12-20, whose CAD is empty, so CAD is 12-19's.
-    EXPECT_EQ(out.read("CADJPY_RT.csv"), "109.847\r\n");
-    EXPECT_TRUE(contains(run.out,
-                         "CADJPY_RT.csv: 109.847, the rates of 12-20-2024 (CAD of "
-                         "12-19-2024)\n"))
-        << run.out;
-
-    expectCleanStartInEveryVariant(out.path(), std::chrono::seconds(300), 18);
-}
-
-// The committed sample, made from the whole table: nothing to warn of but the age of its
-// real-time files.
-TEST(RealSampleTest, EveryVariantStartsCleanlyWithAllItsDays) {
-    expectCleanStartInEveryVariant(FX_SAMPLE_DIR, std::chrono::hours(24 * 365 * 100), 499);
-}
-
-TEST_F(RatesImportTest, WithoutAlignAPairSkipsOnlyTheDaysItsCurrenciesLack) {
-    const auto run = import(excerpt, {"--variant", "17", "--days", "20"});
-    ASSERT_EQ(run.status, 0) << run.out;
-    // EUR has a rate on all 22 days; CAD lacks 12-20, 12-23 and 01-03.
-    EXPECT_TRUE(contains(run.out, "EURUSD.csv: 20 days, 11-27-2024 to 01-03-2025, oldest first\n"))
-        << run.out;
-    EXPECT_TRUE(contains(run.out,
-                         "USDCAD.csv: 19 days, 11-25-2024 to 01-02-2025, oldest first; 3 "
-                         "days skipped, without a rate for CAD\n"))
-        << run.out;
-    EXPECT_EQ(line("USDCAD.csv", "12-20-2024"), "");
-    EXPECT_EQ(line("USDCAD.csv", "01-02-2025"), "01-02-2025,1.44181");
-    EXPECT_FALSE(out.exists("USDCAD_RT.csv"));
-}
-
-TEST_F(RatesImportTest, ReadsSemicolonTablesWithDecimalCommasAgainstAnotherBase) {
+TEST(RatesImportTest, ReadsSemicolonTablesWithDecimalCommasAgainstAnotherBase) {
     // A central bank's table of rates per euro, newest day first, with a gap written N/A.
-    fxtest::TempFolder tables;
+    fxtest::TempFolder tables, out;
     tables.write("eurofx.csv",
                  "Date;USD;JPY;GBP;CHF;AUD;NZD;CAD;\r\n"
                  "20.12.2024;1,0390;N/A;0,8263;0,9293;1,6685;1,8493;1,4941;\r\n"
                  "19.12.2024;1,0395;162,62;0,8250;0,9318;1,6696;1,8481;1,4936;\r\n");
-    const auto run = import(tables.pathOf("eurofx.csv"), {"--base", "eur"});
+    const auto run = fxtest::runTool(
+        {"--rates", tables.pathOf("eurofx.csv"), "--base", "eur", "--out", out.path()});
     ASSERT_EQ(run.status, 0) << run.out;
     EXPECT_TRUE(contains(run.out,
                          "reference rates against EUR, \";\" separated, date column 1, "
@@ -109,26 +60,6 @@ TEST_F(RatesImportTest, ReadsSemicolonTablesWithDecimalCommasAgainstAnotherBase)
     // 162.62 / 0.8250; the yen has no rate on 12-20.
     EXPECT_EQ(out.read("GBPJPY.csv"), "12-19-2024,197.115\r\n");
     EXPECT_TRUE(contains(run.out, "1 day skipped, without a rate for GBP or JPY")) << run.out;
-}
-
-TEST_F(RatesImportTest, OptionsThatDoNotGoTogetherAreRefused) {
-    const struct {
-        std::vector<std::string> arguments;
-        std::string message;
-    } cases[] = {
-        {{"--rates", excerpt, "EURUSD.csv"}, "--rates reads one table: give no FILE besides it"},
-        {{"EURUSD.csv", "--all"}, "--all goes with --rates"},
-        {{"EURUSD.csv", "--realtime"}, "--realtime goes with --rates"},
-        {{"--rates", excerpt, "--variant", "17", "--all"}, "--variant and --all cannot both"},
-        {{"--rates", excerpt, "--base", "EURO"}, "--base takes a currency's three letters"},
-    };
-    for (const auto& c : cases) {
-        std::vector<std::string> arguments = c.arguments;
-        arguments.insert(arguments.end(), {"--out", out.path()});
-        const auto run = fxtest::runImportTool(arguments);
-        EXPECT_EQ(run.status, 2) << c.message;
-        EXPECT_TRUE(contains(run.err, c.message)) << run.err;
-    }
 }
 
 }  // namespace

@@ -1,5 +1,11 @@
 #pragma once
-// fxfeed as a child process (POSIX), its stderr in a file when asked.
+// What the feed's tests share: the committed sample folder, the shape of a price text as
+// the feed writes it, and fxfeed as a child process (POSIX), its stderr in a file when asked.
+
+#include <array>
+#include <filesystem>
+#include <string>
+#include <string_view>
 
 #ifndef _WIN32
 #include <fcntl.h>
@@ -9,12 +15,37 @@
 
 #include <chrono>
 #include <optional>
-#include <string>
 #include <thread>
 #include <vector>
+#endif
 
 namespace fxtest {
 
+// Every symbol any variant uses.
+inline constexpr std::array<std::string_view, 16> sampleSymbols = {
+    "GBPUSD", "EURGBP", "GBPJPY", "USDCHF", "NZDJPY", "CADJPY", "AUDJPY", "EURJPY",
+    "EURUSD", "USDJPY", "AUDUSD", "USDCAD", "NZDUSD", "GBPCHF", "CHFJPY", "EURCHF"};
+
+// Digits, ".", and exactly 3 decimals for a yen pair, 5 for any other.
+inline bool isFullPriceText(std::string_view symbol, std::string_view text) {
+    const std::size_t point = text.find('.');
+    if (point == std::string_view::npos || point == 0) return false;
+    if (text.size() - point - 1 != (symbol.ends_with("JPY") ? 3u : 5u)) return false;
+    return text.find_first_not_of("0123456789.") == std::string_view::npos &&
+           text.find('.', point + 1) == std::string_view::npos;
+}
+
+// Copies the symbol's history file, and its real-time file when asked, from the sample.
+inline void copyFromSample(std::string_view symbol, const std::string& folder, bool withRealtime) {
+    for (const char* ending : {".csv", "_RT.csv"}) {
+        const std::string name = std::string(symbol) + ending;
+        if (withRealtime || std::string_view(ending) == ".csv")
+            std::filesystem::copy_file(FX_SAMPLE_DIR + name, folder + name,
+                                       std::filesystem::copy_options::overwrite_existing);
+    }
+}
+
+#ifndef _WIN32
 class FeedProcess {
 public:
     explicit FeedProcess(std::vector<std::string> arguments, const std::string& messagesPath = "") {
@@ -24,10 +55,9 @@ public:
         argv.push_back(nullptr);
         pid_ = ::fork();
         if (pid_ == 0) {
-            if (!messagesPath.empty()) {
-                const int messages = ::open(messagesPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-                if (messages >= 0) ::dup2(messages, 2);
-            }
+            const int messages =
+                messagesPath.empty() ? -1 : ::open(messagesPath.c_str(), O_WRONLY | O_CREAT, 0644);
+            if (messages >= 0) ::dup2(messages, 2);
             ::execv(argv[0], argv.data());
             ::_exit(127);
         }
@@ -41,7 +71,6 @@ public:
     FeedProcess(const FeedProcess&) = delete;
     FeedProcess& operator=(const FeedProcess&) = delete;
 
-    bool started() const { return pid_ > 0; }
     void signal(int number) const { ::kill(pid_, number); }
     // The exit status once it has ended; nothing while it runs.
     std::optional<int> status() {
@@ -63,5 +92,6 @@ private:
     std::optional<int> status_;
 };
 
-}  // namespace fxtest
 #endif
+
+}  // namespace fxtest

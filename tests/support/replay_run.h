@@ -1,8 +1,8 @@
 #pragma once
 // The replay run in-process on a data folder of the headless-monitor fixture and a
-// ticks file written beside it.
+// ticks file written beside it; programs run by the shell; the lines and fields of what
+// they wrote.
 
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -11,23 +11,42 @@
 
 namespace fxtest {
 
+// The lines of a text, without their line ends (LF or CR LF).
 Lines linesOf(const std::string& text);
-Lines fieldsOf(const std::string& line);
+Lines fieldsOf(const std::string& line, char separator = ',');
+inline bool contains(const std::string& text, const std::string& part) {
+    return text.find(part) != std::string::npos;
+}
 
+// What a program, or a tool's command in-process, returned and printed.
+struct ToolRun {
+    int status;
+    std::string out;
+    std::string err;
+};
+#ifndef _WIN32
+// A command line run by the shell in the folder, as a user runs it there; its stdout and
+// stderr pass through files in the folder.
+ToolRun runInShell(const std::string& command, const TempFolder& folder);
+#endif
+
+// A ticks file's header for v17b: "time" and the pairs in PairTable order.
+inline const std::string v17bHeader =
+    "time,GBPUSD,EURGBP,GBPJPY,NZDJPY,CADJPY,AUDJPY,EURJPY,EURUSD,USDJPY,AUDUSD,NZDUSD,GBPCHF,"
+    "CHFJPY,EURCHF\n";
+
+// v17b's monitor data for 3 days, and the replay run on it.
 class ReplayRun {
 public:
-    explicit ReplayRun(fx::VariantId variant = fx::VariantId::V17b) : data(variant) { data.writeData(3); }
+    ReplayRun() { data.writeData(3); }
 
-    // "time" and the pair symbols in PairTable order.
-    std::string header() const;
-    // A price line at 10:00:SS with every pair at its typical price, except where
-    // `changed` gives a field of its own (by PairTable index).
-    std::string prices(int second, const std::vector<std::pair<int, std::string>>& changed = {}) const;
-    // Runs with the arguments, the data folder and the ticks file; returns the exit status.
+    // A price line at 01-05-2009 10:00:SS with every pair at its typical price, except
+    // where `changed` gives a field of its own (by PairTable index).
+    std::string prices(int second,
+                       const std::vector<std::pair<int, std::string>>& changed = {}) const;
+    // Runs on the data folder and the ticks file, with the arguments; returns the status.
     int run(const std::string& ticks, std::vector<std::string> arguments = {});
-    std::string ticksPath() const { return data.folder.pathOf("ticks.csv"); }
-    std::string slotsPath() const { return data.folder.pathOf("slots.csv"); }
-    Lines slotsRows() const { return linesOf(data.folder.read("slots.csv")); }
+    std::string pathOf(std::string_view name) const { return data.folder.pathOf(name); }
     // The log's descriptions, oldest first.
     Lines descriptions() const;
 
