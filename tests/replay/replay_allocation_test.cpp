@@ -41,7 +41,7 @@ std::string priceAbove(const char* symbol, double above) {
 // stays in slot 14, so the anchors never change; EURUSD and AUDUSD trade places in the
 // middle every tick, so slot texts change and arrows are drawn on every tick.
 std::string ticks(const fxtest::ReplayRun& run, int count) {
-    std::string text = run.header();
+    std::string text = fxtest::v17bHeader;
     for (int t = 0; t < count; ++t) {
         const bool odd = t % 2 == 1;
         std::string line = run.prices(0, {{4, priceAbove("CADJPY", 0.5)},
@@ -60,10 +60,10 @@ long allocationsOfReplay(int tickCount) {
     fxtest::ReplayRun run;
     const std::string text = ticks(run, tickCount);
     const long before = allocations;
-    run.run(text, {"--reference-day", "0", "--slots", run.slotsPath()});
+    run.run(text, {"--reference-day", "0", "--slots", run.pathOf("slots.csv")});
     const long used = allocations - before;
     EXPECT_EQ(run.status, 0) << run.err;
-    EXPECT_EQ(run.slotsRows().size(), static_cast<std::size_t>(tickCount) + 2);
+    EXPECT_EQ(fxtest::linesOf(run.data.folder.read("slots.csv")).size(), static_cast<std::size_t>(tickCount) + 2);
     return used;
 }
 
