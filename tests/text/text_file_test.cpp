@@ -6,7 +6,6 @@
 #include <vector>
 
 #include "support/temp_folder.h"
-#include "text/file_access.h"
 
 namespace {
 
@@ -50,15 +49,6 @@ TEST(ReadLineTest, LongLinesKeepTheirFirst255Characters) {
         EXPECT_EQ(readAllLines(folder, bytes), lines) << bytes.size() << " bytes";
 }
 
-TEST(ReadLineTest, AFileThatCannotBeOpenedIsAtItsEnd) {
-    fxtest::TempFolder folder;
-    fx::InputTextFile missing;
-    EXPECT_FALSE(missing.open(folder.pathOf("missing.txt")));
-    std::string line = "old";
-    EXPECT_FALSE(fx::readLine(missing, line));
-    EXPECT_EQ(line, "");
-}
-
 TEST(WriteLineTest, EachLineEndsWithCrLfAndReplacesTheOldFile) {
     fxtest::TempFolder folder;
     folder.write("out.txt", "a much longer old content\r\n");
@@ -71,19 +61,6 @@ TEST(WriteLineTest, EachLineEndsWithCrLfAndReplacesTheOldFile) {
     EXPECT_TRUE(file.close());
     EXPECT_EQ(folder.read("out.txt"),
               "03-07-2009,14:19:05,Started ZA Daderer\r\n\r\n" + block + "\r\n");
-}
-
-TEST(WriteLineTest, AFailedCreateOrWriteIsReportedByClose) {
-    fxtest::TempFolder folder;
-    fx::OutputTextFile notCreated;
-    EXPECT_FALSE(notCreated.create(folder.pathOf("no-such-folder/out.txt")));
-    EXPECT_FALSE(notCreated.close());
-
-    fx::OutputTextFile full;
-    ASSERT_TRUE(full.create(folder.pathOf("full.txt")));
-    fx::writeLine(full, "this line cannot be stored");
-    const fx::platform::SimulatedWriteFailure diskFull;
-    EXPECT_FALSE(full.close());
 }
 
 }  // namespace
