@@ -87,29 +87,6 @@ TEST(StatusPanelTest, SixTextsAtTheirPointsDrawnOnlyByTicks) {
     for (const auto& [point, text] : expected) EXPECT_EQ(h.layer.drawnTextAt(h.mainWindow(), point), text);
 }
 
-TEST(RealTimeModeTest, CheckingStartsTheTimerAndReadsNothingUntilTheFirstTick) {
-    HeadlessMonitor h;
-    h.startWithReferenceDay();
-    h.movePrice(h.pairIndex("EURUSD"), 0.0010f);
-    h.clickMain(mw::realTimeModeCheck);
-    EXPECT_TRUE(h.layer.timerRunning(h.mainWindow(), mw::realTimeTimer));
-    EXPECT_EQ(h.slotValue(0), " 0");
-    h.tick(1);
-    EXPECT_EQ(h.slotValue(0), " 10");
-    h.clickMain(mw::realTimeModeCheck);
-    EXPECT_FALSE(h.layer.timerRunning(h.mainWindow(), mw::realTimeTimer));
-}
-
-TEST(ReferenceDayTest, EverySelectionReRanksLogsAndEnablesRealTimeMode) {
-    HeadlessMonitor h;
-    h.startWithReferenceDay();
-    h.chooseReferenceDay(1);
-    h.chooseReferenceDay(1);
-    const std::string expected = "New Reference date: " + fxtest::historyDate(1);
-    EXPECT_EQ(h.newLogLines(), (Lines{"New Reference date: " + fxtest::historyDate(0), expected, expected}));
-    EXPECT_TRUE(h.mainEnabled(mw::realTimeModeCheck));
-}
-
 // v17 compares the new day's first bias with the old day's last; v17b and v17c forget
 // it first. Either way the anchors are taken again silently.
 TEST(ReferenceDayTest, OnlyV17MayFlipTheBiasAndNoVariantLogsTheNewAnchors) {
@@ -173,15 +150,6 @@ TEST(NestingTest, NoCycleStartsOnceTheProgramIsEnding) {
     EXPECT_EQ(h.layer.messages().size(), 1u);
 }
 
-TEST(NestingTest, ATickDuringTheClearLogBoxRunsAndTheOuterHandlerKeepsItsEvent) {
-    HeadlessMonitor h;
-    h.startInRealTime();
-    h.layer.queueMessageAnswer(MessageAnswer::Yes, [&h] { h.tick(1); });
-    h.chooseMenu(mw::clearLogItem);
-    EXPECT_EQ(h.layer.drawnTextAt(h.mainWindow(), {25, 120}), "Time: 14:19:06");
-    EXPECT_TRUE(h.logDescriptions().empty());
-}
-
 TEST(MainWindowEventsTest, GreyedItemsSharedNumbersAndForeignEventsDoNothing) {
     HeadlessMonitor h;
     h.startInRealTime();
@@ -191,7 +159,6 @@ TEST(MainWindowEventsTest, GreyedItemsSharedNumbersAndForeignEventsDoNothing) {
     using fx::EventKind;
     const fx::WindowEvent events[] = {
         event(EventKind::MenuCommand, mw::printWindowItem),
-        event(EventKind::MenuCommand, mw::ibfxPairsItem),
         event(EventKind::MenuCommand, mw::vantrelOriginalItem),
         event(EventKind::MenuCommand, mw::pairAlertsItem),
         // The label and the list share their numbers with "Save Log" and "Clear Log".
@@ -199,7 +166,6 @@ TEST(MainWindowEventsTest, GreyedItemsSharedNumbersAndForeignEventsDoNothing) {
         event(EventKind::ControlNotify, mw::referenceDayCombo, 0),
         event(EventKind::ControlNotify, mw::pipsBox, 0x300),
         event(EventKind::TimerTick, 2),
-        event(EventKind::Other, 1),
     };
     const Lines before = h.logDescriptions();
     for (const fx::WindowEvent& e : events) h.layer.deliver(h.mainWindow(), e);
@@ -207,7 +173,6 @@ TEST(MainWindowEventsTest, GreyedItemsSharedNumbersAndForeignEventsDoNothing) {
     EXPECT_TRUE(h.layer.messages().empty());
     EXPECT_FALSE(h.layer.drawnTextAt(h.mainWindow(), {25, 120}));
     EXPECT_FALSE(h.layer.window(h.optionsWindow())->visible);
-    EXPECT_EQ(h.monitor().state.keepRunning, 1);
 }
 
 TEST(MainWindowEventsTest, LogTimersCheckExactlyTheChosenItemAndSoundAlertsShowsTheOptions) {

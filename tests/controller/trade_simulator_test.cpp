@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <limits>
+#include <string>
 #include <vector>
 
 #include "monitor/main_window.h"
@@ -47,33 +47,25 @@ TEST(TradeSimulatorTest, ButtonsAreEnabledAndDisabledStepByStep) {
     fxtest::HeadlessMonitor h;
     h.writeData(3);
     h.start();
-    struct Enabled {
-        bool realTimeMode, buy, sell, close, clear;
-        bool operator==(const Enabled&) const = default;
-    };
+    // Enabled or not: "Real-Time Mode", "Buy", "Sell", "Close", "Clear".
     const auto enabled = [&h] {
-        return Enabled{h.mainEnabled(mw::realTimeModeCheck), h.mainEnabled(mw::buyButton),
-                       h.mainEnabled(mw::sellButton), h.mainEnabled(mw::closeButton),
-                       h.mainEnabled(mw::clearButton)};
+        std::string flags;
+        for (int id : {mw::realTimeModeCheck, mw::buyButton, mw::sellButton, mw::closeButton,
+                       mw::clearButton})
+            flags += h.mainEnabled(id) ? '1' : '0';
+        return flags;
     };
-    const struct {
-        const char* step;
-        std::function<void()> action;
-        Enabled expected;
-    } steps[] = {
-        {"start-up", [] {}, {false, false, false, false, false}},
-        {"reference day", [&] { h.chooseReferenceDay(0); }, {true, false, false, false, false}},
-        {"real time on", [&] { h.clickMain(mw::realTimeModeCheck); }, {true, true, true, false, false}},
-        {"buy", [&] { h.clickMain(mw::buyButton); }, {false, false, false, true, false}},
-        {"close", [&] { h.clickMain(mw::closeButton); }, {false, false, false, false, true}},
-        {"clear", [&] { h.clickMain(mw::clearButton); }, {true, true, true, false, false}},
-        {"real time off", [&] { h.clickMain(mw::realTimeModeCheck); }, {true, false, false, false, false}},
-        {"real time on", [&] { h.clickMain(mw::realTimeModeCheck); }, {true, true, true, false, false}},
-        {"sell", [&] { h.clickMain(mw::sellButton); }, {false, false, false, true, false}},
-    };
-    for (const auto& step : steps) {
-        step.action();
-        EXPECT_TRUE(enabled() == step.expected) << step.step;
+    EXPECT_EQ(enabled(), "00000");
+    h.chooseReferenceDay(0);
+    EXPECT_EQ(enabled(), "10000");
+    const std::pair<int, const char*> clicks[] = {
+        {mw::realTimeModeCheck, "11100"}, {mw::buyButton, "00010"},
+        {mw::closeButton, "00001"},       {mw::clearButton, "11100"},
+        {mw::realTimeModeCheck, "10000"}, {mw::realTimeModeCheck, "11100"},
+        {mw::sellButton, "00010"}};
+    for (const auto& [id, expected] : clicks) {
+        h.clickMain(id);
+        EXPECT_EQ(enabled(), expected) << id;
     }
 }
 

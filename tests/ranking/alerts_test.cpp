@@ -22,6 +22,16 @@ protected:
 INSTANTIATE_TEST_SUITE_P(AllVariants, AlertsTest, testing::ValuesIn(fxtest::allVariants),
                          [](const auto& info) { return "v" + std::string(fx::variant(info.param).name); });
 
+// One v17b monitor with its history loaded, for rules that work alike in every variant.
+class AlertRuleTest : public testing::Test {
+protected:
+    AlertRuleTest() {
+        h.writeData(3);
+        h.start();
+    }
+    fxtest::HeadlessMonitor h;
+};
+
 // Moves by group position written into the real-time files, for the next tick.
 void moveInFiles(fxtest::HeadlessMonitor& h, const std::array<int, fx::pairCount>& moves) {
     for (int g = 0; g < fx::pairCount; ++g) {
@@ -82,10 +92,7 @@ TEST_P(AlertsTest, GroupedPairsFireOncePerGroupingWhereThereIsALatch) {
     EXPECT_EQ(h.layer.sounds(), Lines(expected, "group.wav"));
 }
 
-TEST(GroupedPairsTest, TheLatchIsLeftAloneWhileTheRuleIsOff) {
-    fxtest::HeadlessMonitor h(fx::VariantId::V17b);
-    h.writeData(3);
-    h.start();
+TEST_F(AlertRuleTest, TheGroupedLatchIsLeftAloneWhileTheRuleIsOff) {
     h.switchOn(fx::pairsGrouped);
     h.rankWithMoves({});
     h.layer.setChecked(h.optionsWindow(), ow::groupAlertCheck, false);
@@ -122,10 +129,7 @@ TEST(BiasFlipTest, OnlyASignChangeBetweenTwoRunsIsAFlip) {
     }
 }
 
-TEST(AnchorAlertTest, ABuyPairDisplacedByABuyPairIsNoOpposingAnchor) {
-    fxtest::HeadlessMonitor h;
-    h.writeData(3);
-    h.start();
+TEST_F(AlertRuleTest, ABuyPairDisplacedByABuyPairIsNoOpposingAnchor) {
     h.switchOn(fx::anchorDisplaced, "anchor.wav");
     h.rankWithMoves({20, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0});
     h.rankWithMoves({20, 30, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0});
@@ -133,10 +137,7 @@ TEST(AnchorAlertTest, ABuyPairDisplacedByABuyPairIsNoOpposingAnchor) {
     EXPECT_TRUE(h.layer.sounds().empty());
 }
 
-TEST(PairInSlotTest, FiresOnceAndDoesNothingWithoutItsSlot) {
-    fxtest::HeadlessMonitor h;
-    h.writeData(3);
-    h.start();
+TEST_F(AlertRuleTest, PairInSlotFiresOnceAndDoesNothingWithoutItsSlot) {
     h.switchOn(fx::pairInSlot, "slot.wav");
     h.layer.selectPosition(h.optionsWindow(), ow::slotAlertPairCombo, 7);  // EURUSD
     const std::array<int, fx::pairCount> eurusdThird = {30, 20, 0, 10};
@@ -149,10 +150,7 @@ TEST(PairInSlotTest, FiresOnceAndDoesNothingWithoutItsSlot) {
     EXPECT_EQ(h.layer.selectedPosition(h.optionsWindow(), ow::slotAlertPairCombo), 7);
 }
 
-TEST(AlertsSwitchedOffTest, LogNothingEvenWhenTheirConditionHolds) {
-    fxtest::HeadlessMonitor h(fx::VariantId::V17);
-    h.writeData(3);
-    h.start();
+TEST_F(AlertRuleTest, SwitchedOffRulesLogNothingEvenWhenTheirConditionHolds) {
     for (int box : {ow::anchorSoundBox, ow::biasSoundBox, ow::groupSoundBox, ow::slotSoundBox})
         h.layer.setControlText(h.optionsWindow(), box, "sound.wav");
     h.layer.selectPosition(h.optionsWindow(), ow::slotAlertPairCombo, fx::pairGroupOrder[0]);
@@ -161,7 +159,7 @@ TEST(AlertsSwitchedOffTest, LogNothingEvenWhenTheirConditionHolds) {
     h.rankWithMoves({0, 0, 0, 0, 0, 0, 0, 0, 30, 0, 0, 0, 0, 0});
     EXPECT_EQ(h.newLogLines(), Lines{"New +anchor: EURGBP"});
     EXPECT_TRUE(h.layer.sounds().empty());
-    // With its box checked and no sound chosen, a rule logs and plays nothing.
+    // With its box checked and no sound chosen, a rule logs its line and plays nothing.
     h.switchOn(fx::pairsGrouped, "");
     h.rankWithMoves({});
     EXPECT_EQ(fxtest::startingWith(h.newLogLines(), "Pairs"), Lines{"Pairs are perfectly grouped."});

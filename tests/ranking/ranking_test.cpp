@@ -32,17 +32,6 @@ protected:
     fx::PixelImage& image() { return h.layer.window(h.mainWindow())->image; }
 };
 
-TEST_F(RankingTest, UnchangedPricesKeepTheGroupOrderWithEveryMeasureZero) {
-    h.rankWithMoves({});
-    Lines groupOrder;
-    for (int g = 0; g < fx::pairCount; ++g) groupOrder.push_back(h.groupSymbol(g));
-    EXPECT_EQ(h.slotSymbols(), groupOrder);
-    EXPECT_EQ(h.slotValue(13), " 0");
-    for (int measure : {ranking().buyPower, ranking().sellPower, ranking().referenceBias,
-                        ranking().basketBias, ranking().anchorBias})
-        EXPECT_EQ(measure, 0);
-}
-
 TEST_F(RankingTest, SlotBoxesShowGroupColoursAndMovesAndTheEndsMakeTheAnchorBias) {
     // The sell pair GBPUSD first, the buy pair AUDUSD last.
     h.rankWithMoves({0, -7, 0, 0, 0, 0, 0, 30, 0, 0, 0, 0, 0, 0});
