@@ -5,7 +5,6 @@
 #include <stdexcept>
 
 #include "app/startup.h"
-#include "monitor/main_window.h"
 #include "ranking/ranking.h"
 
 namespace fxtest {
@@ -39,18 +38,10 @@ HeadlessMonitor::HeadlessMonitor(fx::VariantId id) : variant(fx::variant(id)) {}
 
 HeadlessMonitor::~HeadlessMonitor() = default;
 
-std::string HeadlessMonitor::symbol(int pair) const {
-    return std::string(variant.pairTable.at(pair));
-}
-
 int HeadlessMonitor::pairIndex(std::string_view name) const {
     for (int k = 0; k < fx::pairCount; ++k)
         if (variant.pairTable[k] == name) return k;
     throw std::invalid_argument("no such pair in this variant");
-}
-
-std::string HeadlessMonitor::groupSymbol(int groupPosition) const {
-    return symbol(fx::pairGroupOrder[groupPosition]);
 }
 
 void HeadlessMonitor::writeData(int rows, std::function<float(int, int)> price) {
@@ -63,19 +54,7 @@ void HeadlessMonitor::writeData(int rows, std::function<float(int, int)> price) 
     }
 }
 
-void HeadlessMonitor::writeHistoryLines(int pair, std::string_view content) const {
-    folder.write(symbol(pair) + ".csv", content);
-}
-
-void HeadlessMonitor::writeRealtime(int pair, std::string_view content) const {
-    folder.write(symbol(pair) + "_RT.csv", content);
-}
-
 void HeadlessMonitor::setPrice(int pair, float price) const { writeRealtime(pair, priceText(price)); }
-
-void HeadlessMonitor::movePrice(int pair, float delta) const {
-    setPrice(pair, typicalPrice(symbol(pair)) + delta);
-}
 
 void HeadlessMonitor::buildWindows() {
     monitor_ = std::make_unique<fx::Monitor>(variant, layer, clock, folder.pathOf("fxmonitor.exe"),
@@ -101,7 +80,7 @@ void HeadlessMonitor::startInRealTime(int rows) {
     clickMain(fx::mainwin::realTimeModeCheck);
 }
 
-void HeadlessMonitor::setMoves(const std::array<int, fx::pairCount>& moves) {
+void HeadlessMonitor::rankWithMoves(const std::array<int, fx::pairCount>& moves) {
     for (int g = 0; g < fx::pairCount; ++g) {
         const int pair = fx::pairGroupOrder[g];
         const bool jpy = symbol(pair).ends_with("JPY");
@@ -112,10 +91,6 @@ void HeadlessMonitor::setMoves(const std::array<int, fx::pairCount>& moves) {
         monitor_->prices.currentPrice[pair] =
             static_cast<float>(reference + sign * moves[g] * perPip);
     }
-}
-
-void HeadlessMonitor::rankWithMoves(const std::array<int, fx::pairCount>& moves) {
-    setMoves(moves);
     fx::rankPairs(*monitor_);
 }
 
@@ -124,18 +99,6 @@ void HeadlessMonitor::switchOn(fx::AlertKind rule, const std::string& sound) {
     layer.setChecked(optionsWindow(), box, true);
     layer.setControlText(optionsWindow(), fx::optwin::soundBoxOf(box), sound);
 }
-
-bool HeadlessMonitor::chooseReferenceDay(int position) {
-    return layer.choose(mainWindow(), fx::mainwin::referenceDayCombo, position);
-}
-
-bool HeadlessMonitor::clickMain(int controlId) { return layer.click(mainWindow(), controlId); }
-
-bool HeadlessMonitor::clickOptions(int controlId) {
-    return layer.click(optionsWindow(), controlId);
-}
-
-bool HeadlessMonitor::chooseMenu(int menuId) { return layer.chooseMenu(mainWindow(), menuId); }
 
 int HeadlessMonitor::tick(int count) {
     int delivered = 0;
@@ -159,30 +122,6 @@ Lines HeadlessMonitor::newLogLines() {
     Lines lines(all.rbegin() + static_cast<long>(std::min(seenLogRows_, all.size())), all.rend());
     seenLogRows_ = all.size();
     return lines;
-}
-
-std::string HeadlessMonitor::slotPair(int slotIndex) {
-    return layer.controlText(mainWindow(), fx::mainwin::slotPairBox(slotIndex));
-}
-
-std::string HeadlessMonitor::slotValue(int slotIndex) {
-    return layer.controlText(mainWindow(), fx::mainwin::slotPriceBox(slotIndex));
-}
-
-Lines HeadlessMonitor::slotSymbols() {
-    Lines symbols;
-    for (int s = 0; s < fx::pairCount; ++s) symbols.push_back(slotPair(s));
-    return symbols;
-}
-
-std::string HeadlessMonitor::mainText(int controlId) {
-    return layer.controlText(mainWindow(), controlId);
-}
-
-bool HeadlessMonitor::mainEnabled(int controlId) { return layer.isEnabled(mainWindow(), controlId); }
-
-bool HeadlessMonitor::optionChecked(int controlId) {
-    return layer.isChecked(optionsWindow(), controlId);
 }
 
 Lines HeadlessMonitor::messageTexts() const {

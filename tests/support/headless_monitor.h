@@ -10,6 +10,7 @@
 #include <string_view>
 #include <vector>
 
+#include "monitor/main_window.h"
 #include "monitor/monitor.h"
 #include "monitor/options_window.h"
 #include "support/temp_folder.h"
@@ -44,15 +45,21 @@ public:
     // The fourteen history files, `rows` lines each, every pair at its typical price
     // unless `price` says otherwise; and a real-time file per pair at the row-0 price.
     void writeData(int rows, std::function<float(int pair, int row)> price = nullptr);
-    void writeHistoryLines(int pair, std::string_view content) const;
-    void writeRealtime(int pair, std::string_view content) const;
+    void writeHistoryLines(int pair, std::string_view content) const {
+        folder.write(symbol(pair) + ".csv", content);
+    }
+    void writeRealtime(int pair, std::string_view content) const {
+        folder.write(symbol(pair) + "_RT.csv", content);
+    }
     void setPrice(int pair, float price) const;
     // The real-time price `delta` away from the pair's typical price.
-    void movePrice(int pair, float delta) const;
-    std::string symbol(int pair) const;
+    void movePrice(int pair, float delta) const {
+        setPrice(pair, typicalPrice(symbol(pair)) + delta);
+    }
+    std::string symbol(int pair) const { return std::string(variant.pairTable.at(pair)); }
     int pairIndex(std::string_view symbol) const;
     // The symbol at a position of PairGroups (0 to 6 the buy group, 7 to 13 the sell group).
-    std::string groupSymbol(int groupPosition) const;
+    std::string groupSymbol(int position) const { return symbol(fx::pairGroupOrder[position]); }
 
     // --- start-up ---
     // The monitor and its windows, nothing loaded: for calling the loaders one by one.
@@ -67,17 +74,18 @@ public:
     fx::WindowId optionsWindow() const { return monitor_->optionsWindow; }
 
     // --- the ranking on prices set in memory ---
-    // Gives each pair, by group position, the wanted move against reference row 0.
-    void setMoves(const std::array<int, fx::pairCount>& moves);
+    // Gives each pair, by group position, the wanted move against reference row 0, and ranks.
     void rankWithMoves(const std::array<int, fx::pairCount>& moves);
     // An alert switched on as a user leaves it, its sound file chosen.
     void switchOn(fx::AlertKind rule, const std::string& sound = "");
 
     // --- what a user does ---
-    bool chooseReferenceDay(int position);
-    bool clickMain(int controlId);
-    bool clickOptions(int controlId);
-    bool chooseMenu(int menuId);
+    bool chooseReferenceDay(int position) {
+        return layer.choose(mainWindow(), fx::mainwin::referenceDayCombo, position);
+    }
+    bool clickMain(int controlId) { return layer.click(mainWindow(), controlId); }
+    bool clickOptions(int controlId) { return layer.click(optionsWindow(), controlId); }
+    bool chooseMenu(int menuId) { return layer.chooseMenu(mainWindow(), menuId); }
     // Ticks real-time timer 1 `count` times, the clock a second further each time;
     // returns how many ticks were delivered (none while the timer is stopped).
     int tick(int count = 1);
@@ -86,12 +94,11 @@ public:
     Lines logDescriptions();  // newest first
     // The rows logged since the last call, oldest first.
     Lines newLogLines();
-    std::string slotPair(int slotIndex);
-    std::string slotValue(int slotIndex);
-    Lines slotSymbols();
-    std::string mainText(int controlId);
-    bool mainEnabled(int controlId);
-    bool optionChecked(int controlId);
+    std::string slotPair(int slotIndex) { return mainText(fx::mainwin::slotPairBox(slotIndex)); }
+    std::string slotValue(int slotIndex) { return mainText(fx::mainwin::slotPriceBox(slotIndex)); }
+    std::string mainText(int controlId) { return layer.controlText(mainWindow(), controlId); }
+    bool mainEnabled(int controlId) { return layer.isEnabled(mainWindow(), controlId); }
+    bool optionChecked(int controlId) { return layer.isChecked(optionsWindow(), controlId); }
     Lines messageTexts() const;
 
 private:
