@@ -48,18 +48,4 @@ TEST(ReducedSeriesTest, LongSessionKeepsFewPointsAndEverySpike) {
     EXPECT_LT(gaps, static_cast<long>(middle.size() * 3 / 4));
 }
 
-TEST(ReducedSeriesTest, ShortSessionIsChartedWhole) {
-    fx::ReducedSeries series(1, 130, maxBuckets);
-    for (int i = 0; i < 130; ++i) {
-        const int value[] = {i % 2 ? -i : i};
-        series.add(i, value);
-    }
-    series.finish();
-    ASSERT_EQ(series.times().size(), 130u);
-    for (int i = 0; i < 130; ++i) {
-        EXPECT_EQ(series.times()[i], i);
-        EXPECT_EQ(series.values()[0][i], i % 2 ? -i : i);
-    }
-}
-
 }  // namespace
