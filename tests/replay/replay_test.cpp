@@ -141,20 +141,4 @@ TEST(ReplayTest, NoOutputFileReplacesAnInputFile) {
     }
 }
 
-// `make replay` must show every kind of row the monitor logs, all four alerts among them.
-TEST(SampleSessionTest, ShowsAnchorsEveryAlertAndABasketProfit) {
-    const std::string sample = FX_SAMPLE_DIR, ticks = sample + "ticks.csv";
-    const std::vector<std::string_view> arguments = {
-        "--data",  sample,    "--alert", "anchor",        "--alert", "bias",
-        "--alert", "grouped", "--alert", "slot=GBPJPY:1", ticks};
-    std::ostringstream log, messages;
-    ASSERT_EQ(fx::replayMain(arguments, log, messages), fx::replayDone) << messages.str();
-    EXPECT_EQ(messages.str(), "");
-    for (const char* kind : {"New +anchor: ", "New -anchor: ", "New opposing top anchor: ",
-                             "New opposing bottom anchor: ", "Reference Bias Flipped Negative!",
-                             "Reference Bias Flipped Positive!", "Pairs are perfectly grouped.",
-                             "Pair: GBPJPY is in slot:  1", "Buy Profit: ", "Basket Profit: "})
-        EXPECT_TRUE(contains(log.str(), kind)) << kind;
-}
-
 }  // namespace
