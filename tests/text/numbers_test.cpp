@@ -1,9 +1,17 @@
-#include "text/numbers.h"
-
 #include <gtest/gtest.h>
 
+#include <cfenv>
 #include <cmath>
+#include <cstdint>
+#include <limits>
 #include <string>
+#ifdef _WIN32
+#include <float.h>
+#endif
+
+#include "text/numbers.h"
+#include "text/numeric_mode.h"
+#include "text/rounding.h"
 
 namespace {
 
@@ -26,6 +34,48 @@ TEST(ParseNumberTest, EachDecimalAddsDigitTimesATenthToTheN) {
     EXPECT_EQ(fx::parseNumber("0.3"), 0.30000000000000004);
     EXPECT_DOUBLE_EQ(fx::parseNumber("1." + std::string(400, '0') + "1"), 1.0);
     EXPECT_TRUE(std::isinf(fx::parseNumber(std::string(400, '9'))));
+}
+
+constexpr int intMax = std::numeric_limits<int>::max();
+constexpr int intMin = std::numeric_limits<int>::min();
+constexpr double nan = std::numeric_limits<double>::quiet_NaN();
+constexpr double inf = std::numeric_limits<double>::infinity();
+
+TEST(RoundToIntTest, HalvesToTheEvenNeighbourNaNIsZeroAndPastTheRangeSaturates) {
+    const std::pair<double, int> cases[] = {
+        {2.5, 2},
+        {3.5, 4},
+        {-2.5, -2},
+        {-0.5, 0},
+        {-7.49, -7},
+        {2.5000001, 3},
+        {nan, 0},
+        {inf, intMax},
+        {-1e300, intMin},
+        {2147483647.5, intMax},
+        {2147483646.5, 2147483646},
+        {-2147483648.5, intMin},
+    };
+    for (const auto& [value, expected] : cases) EXPECT_EQ(fx::roundToInt(value), expected) << value;
+    EXPECT_EQ(fx::saturateToInt(std::int64_t{intMax} + 1), intMax);
+    EXPECT_EQ(fx::saturateToInt(std::int64_t{intMin} - 1), intMin);
+}
+
+// Was: only the rounding was fixed, so a program started with traps enabled kept them,
+// and a division by zero stopped it.
+TEST(NumericModeTest, ExceptionsAreMaskedAndHalvesRoundToEven) {
+#ifdef _WIN32
+    _controlfp(0, _EM_ZERODIVIDE | _EM_INVALID);  // unmasks: traps enabled
+#elif defined(__GLIBC__)
+    feenableexcept(FE_DIVBYZERO | FE_INVALID);
+#endif
+    std::fesetround(FE_UPWARD);
+    fx::fixNumericMode();
+    volatile double zero = 0.0;
+    EXPECT_TRUE(std::isinf(1.0 / zero));
+    EXPECT_TRUE(std::isnan(zero / zero));
+    EXPECT_EQ(std::nearbyint(2.5), 2.0);
+    EXPECT_EQ(std::nearbyint(3.5), 4.0);
 }
 
 }  // namespace
