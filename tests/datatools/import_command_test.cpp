@@ -83,13 +83,6 @@ TEST_F(ImportCommandTest, NothingIsWrittenForAFileWithNoRows) {
     EXPECT_EQ(import({"EURUSD.csv", "GBPUSD.csv"}).status, 1);
     EXPECT_FALSE(out.exists("EURUSD.csv"));
     EXPECT_TRUE(out.exists("GBPUSD.csv"));
-
-    // With --align not even the others: they could not be aligned to it.
-    out.remove("GBPUSD.csv");
-    const auto run = import({"EURUSD.csv", "GBPUSD.csv"}, {"--align"});
-    EXPECT_EQ(run.status, 1);
-    EXPECT_FALSE(out.exists("GBPUSD.csv"));
-    EXPECT_TRUE(contains(run.out, "--align: nothing written")) << run.out;
 }
 
 TEST_F(ImportCommandTest, AFailedWriteLeavesTheOldFileAndNoTemporaryFile) {

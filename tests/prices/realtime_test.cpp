@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "prices/price_files.h"
@@ -59,10 +60,9 @@ TEST_F(RealtimeTest, AMissingFileIsReportedEveryPassAndTheOthersAreStillRead) {
     fx::loadRealtime(h.monitor());
     const std::string text = "Realtime file not found: " + h.folder.pathOf("AUDJPY_RT.csv");
     EXPECT_EQ(h.messageTexts(), (fxtest::Lines{text, text}));
-    const fx::MessageRecord& message = h.layer.messages()[0];
-    EXPECT_EQ(message.owner, h.mainWindow());
-    EXPECT_EQ(message.caption, "Not Found");
-    EXPECT_EQ(message.icon, fx::MessageIcon::Information);
+    const fx::MessageRecord& box = h.layer.messages()[0];
+    EXPECT_EQ(std::tie(box.owner, box.caption, box.icon),
+              std::make_tuple(h.mainWindow(), "Not Found", fx::MessageIcon::Information));
     for (int k = 0; k < fx::pairCount; ++k) {
         const float updated = static_cast<float>(k + 1) + 0.5f;
         EXPECT_EQ(price(k), k == missing ? previousPrice : updated) << k;

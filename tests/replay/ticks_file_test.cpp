@@ -100,10 +100,8 @@ TEST_F(TicksFileTest, ActionsAreReadWithAnyBlanksBetweenTheirWords) {
         fx::AlertSetting alert = {};
     } cases[] = {
         {"!sell \t ", ActionKind::Sell},
-        {"!reference\t12", ActionKind::Reference, {12, ""}},
         {"!reference  03-07-2009", ActionKind::Reference, {std::nullopt, "03-07-2009"}},
         {"!interval 60", ActionKind::Interval, {}, 60},
-        {"!alert bias off", ActionKind::Alert, {}, 0, {fx::referenceBiasFlip, false, -1, 0}},
         {"!alert\tslot EURUSD  14", ActionKind::Alert, {}, 0, {fx::pairInSlot, true, eurusd, 14}},
     };
     for (const Case& c : cases) {
