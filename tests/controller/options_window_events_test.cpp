@@ -56,7 +56,7 @@ TEST_F(OptionsWindowTest, ARankingDuringTheDialogSeesTheBoxCheckedWithItsOldSoun
     EXPECT_EQ(text(ow::groupSoundBox), "new.wav");
 }
 
-TEST_F(OptionsWindowTest, ExitChecksThePairInSlotAlertBeforeHiding) {
+TEST_F(OptionsWindowTest, ExitChecksThePairInSlotAlertBeforeHidingTheCloseBoxDoesNot) {
     const struct {
         bool slotAlertOn;
         int pair, slot;  // list positions, -1 for none
@@ -84,10 +84,9 @@ TEST_F(OptionsWindowTest, ExitChecksThePairInSlotAlertBeforeHiding) {
         }
         EXPECT_EQ(visible(), !c.messages.empty()) << c.pair << " " << c.slot;
     }
-}
-
-TEST_F(OptionsWindowTest, TheCloseBoxHidesWithoutChecking) {
-    h.layer.setChecked(h.optionsWindow(), ow::slotAlertCheck, true);
+    // The close box hides the window without checking.
+    h.layer.showWindow(h.optionsWindow(), true);
+    h.layer.selectPosition(h.optionsWindow(), ow::slotAlertPairCombo, -1);
     h.layer.requestClose(h.optionsWindow());
     EXPECT_FALSE(visible());
     EXPECT_TRUE(h.layer.messages().empty());

@@ -105,25 +105,6 @@ TEST(ReplayTest, SlotsRowsFollowEveryRankingRun) {
     EXPECT_EQ(fieldsOf(rows[4]).back(), "");
 }
 
-TEST(ReplayTest, AlertActionsSetTheirBoxesRatherThanToggleThem) {
-    ReplayRun r;
-    // Row 1 has EURUSD 30 pips lower, so choosing it puts EURUSD on top.
-    r.data.writeData(3, [&](int pair, int row) {
-        return fxtest::typicalPrice(r.data.symbol(pair)) - (pair == eurusd && row ? 0.003f : 0);
-    });
-    std::string ticks = v17bHeader + r.prices(1) +
-                        "!alert grouped off\n!alert grouped on\n!alert grouped on\n"
-                        "!alert slot EURUSD 1\n!alert slot off\n!alert slot off\n!reference 1\n"
-                        "!alert slot EURUSD 2\n!reference 1\n!alert slot EURUSD 1\n!reference 1\n"
-                        "!interval 1\n";
-    for (int t = 0; t < 60; ++t) ticks += r.prices(t);
-    ASSERT_EQ(r.run(ticks), fx::replayDone) << r.err;
-    const std::string newDay = "New Reference date: " + fxtest::historyDate(1);
-    EXPECT_EQ(r.descriptions(),
-              (Lines{"Started ZA Daderer", "Pairs are perfectly grouped.", newDay, newDay,
-                     "Pair: EURUSD is in slot:  1", newDay, "RB =  30  BB =  30  AB =  30"}));
-}
-
 // Was: --slots naming the ticks file (or a data file) emptied it before the run; --report
 // likewise.
 TEST(ReplayTest, NoOutputFileReplacesAnInputFile) {

@@ -3,12 +3,9 @@
 
 #include <gtest/gtest.h>
 
-#include <bit>
 #include <cmath>
-#include <cstdint>
 #include <cstdio>
 #include <limits>
-#include <random>
 #include <string>
 
 #include "text/numbers.h"
@@ -46,29 +43,6 @@ TEST(FormatNumberPrintfTest, HalfwayAndBoundaryValues) {
     for (const auto& c : cases) EXPECT_EQ(fx::formatNumber(c.value), c.text) << c.value;
     for (double odd : {std::numeric_limits<double>::infinity(), std::nan(""), 1e300, -1e300})
         EXPECT_EQ(fx::formatNumber(odd), printfText(odd)) << odd;
-}
-
-TEST(FormatNumberPrintfTest, RandomValuesOfEveryShapeMatchPrintf) {
-    std::mt19937_64 random(14);
-    std::uniform_int_distribution<std::int64_t> hundredths(-10'000'000'000, 10'000'000'000);
-    std::uniform_int_distribution<int> exponent(-30, 64);
-    std::uniform_int_distribution<std::uint64_t> bits;
-    for (int i = 0; i < 300'000; ++i) {
-        const std::int64_t n = hundredths(random);
-        const double values[] = {
-            static_cast<double>(n) / 100.0,   // two decimals, as prices and pips have
-            static_cast<double>(n) / 1000.0,  // halfway between hundredths
-            static_cast<double>(n / 100),     // whole
-            static_cast<float>(n / 1e6),      // widened single precision
-            std::ldexp(static_cast<double>(bits(random) >> 11), exponent(random) - 53),
-            std::bit_cast<double>(bits(random)),  // any bits at all
-        };
-        for (double value : values) {
-            const double signedValue = i % 2 ? -value : value;
-            ASSERT_EQ(fx::formatNumber(signedValue), printfText(signedValue))
-                << std::hexfloat << signedValue;
-        }
-    }
 }
 
 }  // namespace
