@@ -47,15 +47,6 @@ TEST_F(OptionsWindowTest, CancellingTheDialogEmptiesTheSoundBoxAndKeepsTheCheck)
     EXPECT_EQ(text(ow::biasSoundBox), "");
 }
 
-TEST_F(OptionsWindowTest, ARankingDuringTheDialogSeesTheBoxCheckedWithItsOldSound) {
-    h.layer.setControlText(h.optionsWindow(), ow::groupSoundBox, "old.wav");
-    h.layer.queueFileChoice("new.wav", [this] { h.rankWithMoves({}); });
-    h.clickOptions(ow::groupAlertCheck);
-    EXPECT_EQ(h.newLogLines(), Lines{"Pairs are perfectly grouped."});
-    EXPECT_EQ(h.layer.sounds(), Lines{"old.wav"});
-    EXPECT_EQ(text(ow::groupSoundBox), "new.wav");
-}
-
 TEST_F(OptionsWindowTest, ExitChecksThePairInSlotAlertBeforeHidingTheCloseBoxDoesNot) {
     const struct {
         bool slotAlertOn;

@@ -65,15 +65,6 @@ TEST_F(EventLogTest, SaveWritesEveryRowNewestFirstWithNoCap) {
     EXPECT_EQ(hm.layer.rowCount(hm.mainWindow(), fx::mainwin::eventLogList), 2500);
 }
 
-TEST_F(EventLogTest, RowsLoggedWhileCompletionBoxIsOpenAreNotInTheFile) {
-    hm.layer.queueMessageAnswer(MessageAnswer::Ok,
-                                [this] { fx::logEvent(hm.monitor(), "During the box"); });
-    hm.chooseMenu(fx::mainwin::saveLogItem);
-
-    EXPECT_EQ(hm.folder.read(saveFileName), std::string(stamp) + "Started ZA Daderer\r\n");
-    EXPECT_EQ(hm.logDescriptions().front(), "During the box");
-}
-
 // Was: a save whose lines could not be written (disk full) was reported as complete.
 TEST_F(EventLogTest, ASaveThatCannotBeCreatedOrWrittenIsReportedAsFailed) {
     std::filesystem::create_directory(hm.folder.pathOf(saveFileName));
