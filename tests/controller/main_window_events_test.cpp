@@ -159,8 +159,6 @@ TEST(MainWindowEventsTest, GreyedItemsSharedNumbersAndForeignEventsDoNothing) {
     using fx::EventKind;
     const fx::WindowEvent events[] = {
         event(EventKind::MenuCommand, mw::printWindowItem),
-        event(EventKind::MenuCommand, mw::vantrelOriginalItem),
-        event(EventKind::MenuCommand, mw::pairAlertsItem),
         // The label and the list share their numbers with "Save Log" and "Clear Log".
         event(EventKind::ControlNotify, mw::referenceDayLabel),
         event(EventKind::ControlNotify, mw::referenceDayCombo, 0),

@@ -15,23 +15,4 @@ TEST(ClockTextTest, DateIsMonthDayYearAndTimeIsTwentyFourHour) {
     EXPECT_EQ(fx::timeText(LocalTime{2009, 1, 1, 17, 45, 0}), "17:45:00");
 }
 
-TEST(SettableClockTest, AdvanceFollowsTheCalendar) {
-    struct Case {
-        LocalTime from;
-        long long seconds;
-        LocalTime to;
-    };
-    const Case cases[] = {
-        {{2009, 12, 31, 23, 59, 59}, 1, {2010, 1, 1, 0, 0, 0}},
-        {{2008, 2, 28, 23, 59, 59}, 1, {2008, 2, 29, 0, 0, 0}},
-        {{2000, 2, 28, 12, 0, 0}, 86400, {2000, 2, 29, 12, 0, 0}},
-        {{2008, 3, 1, 0, 0, 0}, -1, {2008, 2, 29, 23, 59, 59}},
-    };
-    for (const auto& c : cases) {
-        fx::SettableClock clock(c.from);
-        clock.advanceSeconds(c.seconds);
-        EXPECT_EQ(clock.now(), c.to) << fx::dateText(c.from) << " + " << c.seconds << " s";
-    }
-}
-
 }  // namespace
