@@ -7,9 +7,7 @@
 #include <sstream>
 
 #include "datatools/check_report.h"
-#include "datatools/line_diagnosis.h"
 #include "datatools_fixture.h"
-#include "prices/price_files.h"
 #include "support/headless_monitor.h"
 
 namespace {
@@ -84,10 +82,12 @@ TEST_F(FolderCheckTest, MisalignedDatesAreReportedRowByRow) {
 }
 
 TEST_F(FolderCheckTest, RealtimeLinesAreJudgedAsTheMonitorJudgesThemEachSecond) {
-    const std::pair<std::string, std::string> cases[] = {{"1.98765,1.98790", ""},
-                                                         {"", "empty"},
-                                                         {"+1.5", "not a number"},
-                                                         {"500", "outside (0, 500)"}};
+    const std::pair<std::string, std::string> cases[] = {
+        {"1.98765,1.98790", ""},
+        {"", "empty"},
+        {"+1.5", "not a number"},
+        {"500", "outside (0, 500)"},
+    };
     for (const auto& [line, rejection] : cases) {
         h.writeRealtime(h.pairIndex("USDJPY"), line);
         check();
@@ -128,19 +128,6 @@ TEST_F(FolderCheckTest, ARawTerminalExportInPlaceOfAHistoryFileIsExplained) {
     EXPECT_TRUE(lines[1].starts_with(
         "GBPUSD,found,300,0,2,3,the price text is not a number,\"01-04-2008,\"\"n/a\"\"\","))
         << lines[1];
-}
-
-TEST(ZeroPriceReasonTest, EachWayALineGivesPriceZero) {
-    const std::pair<std::string, std::string> cases[] = {
-        {"01-02-2008,+1.5", "a \"+\" sign before the price"},
-        {"01-02-2008,",
-         "no price text: the line has 11 characters and the price starts at character 12"},
-        {"2009.01.05,00:00,1.3677", "the price text is read only as far as \"00\", which is 0"},
-    };
-    for (const auto& [line, reason] : cases) {
-        EXPECT_EQ(fx::datatools::zeroPriceReason(line), reason) << line;
-        EXPECT_EQ(fx::historyRowOf(line).price, 0.0f) << line;  // the monitor's own reading
-    }
 }
 
 }  // namespace
