@@ -51,18 +51,25 @@ TEST(PeriodicEntryTest, TheFirstAtTick900AndSwitchingOffDoesNotResetTheCount) {
     EXPECT_EQ(periodicEntries(h), 3);
 }
 
-TEST(PeriodicEntryTest, MeasuresThenTheProfitOfThePreviousTick) {
+// The status panel is drawn only by ticks; the periodic entry shows the measures, then the
+// profit of the previous tick, as the basket is revalued after the entry.
+TEST(PeriodicEntryTest, MeasuresAsThePanelShowsThemThenTheProfitOfThePreviousTick) {
     HeadlessMonitor h;
     h.startInRealTime();
     h.chooseMenu(mw::oneMinuteItem);
-    h.tick(60);
-    EXPECT_EQ(h.logDescriptions().front(), "RB =  0  BB =  0  AB =  0");
+    EXPECT_FALSE(h.layer.drawnTextAt(h.mainWindow(), {25, 70}));
     h.tick(58);
     h.clickMain(mw::buyButton);
     h.tick(1);
     moveToKnownMeasures(h);
     h.tick(1);
-    // The basket is revalued after the entry: the entry shows the tick before.
+    const std::pair<fx::Point, const char*> panel[] = {
+        {{25, 70}, "Ref. Bias:  6    "},      {{25, 85}, "Anchor Bias:  1      "},
+        {{25, 100}, "Basket Bias:  2      "}, {{25, 120}, "Time: 14:20:05"},
+        {{200, 70}, "Buy Power:  4     "},    {{200, 85}, "Sell Power:  -2      "},
+    };
+    for (const auto& [point, text] : panel)
+        EXPECT_EQ(h.layer.drawnTextAt(h.mainWindow(), point), text);
     EXPECT_EQ(h.logDescriptions()[0], "Buy Profit:  0 pips.");
     EXPECT_EQ(h.logDescriptions()[1], "RB =  6  BB =  2  AB =  1");
     EXPECT_EQ(h.mainText(mw::pipsBox), " 6");
@@ -71,20 +78,6 @@ TEST(PeriodicEntryTest, MeasuresThenTheProfitOfThePreviousTick) {
     h.clickMain(mw::sellButton);
     h.tick(60);
     EXPECT_EQ(h.logDescriptions()[0], "Sell Profit:  0 pips.");
-}
-
-TEST(StatusPanelTest, SixTextsAtTheirPointsDrawnOnlyByTicks) {
-    HeadlessMonitor h;
-    h.startInRealTime();
-    EXPECT_FALSE(h.layer.drawnTextAt(h.mainWindow(), {25, 70}));
-    moveToKnownMeasures(h);
-    h.tick(1);
-    const std::pair<fx::Point, const char*> expected[] = {
-        {{25, 70}, "Ref. Bias:  6    "},      {{25, 85}, "Anchor Bias:  1      "},
-        {{25, 100}, "Basket Bias:  2      "}, {{25, 120}, "Time: 14:19:06"},
-        {{200, 70}, "Buy Power:  4     "},    {{200, 85}, "Sell Power:  -2      "},
-    };
-    for (const auto& [point, text] : expected) EXPECT_EQ(h.layer.drawnTextAt(h.mainWindow(), point), text);
 }
 
 // v17 compares the new day's first bias with the old day's last; v17b and v17c forget
