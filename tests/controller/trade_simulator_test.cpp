@@ -43,11 +43,12 @@ TEST(BasketTotalTest, TheRunningTotalIsRoundedHalfToEvenAfterEveryPair) {
     }
 }
 
-TEST(TradeSimulatorTest, ButtonsAreEnabledAndDisabledStepByStep) {
+// A basket from opening to clearing, and the buttons each step enables: "Real-Time Mode",
+// "Buy", "Sell", "Close", "Clear" (1 enabled, 0 not).
+TEST(TradeSimulatorTest, ABasketFromOpeningToClearingStepByStep) {
     fxtest::HeadlessMonitor h;
     h.writeData(3);
     h.start();
-    // Enabled or not: "Real-Time Mode", "Buy", "Sell", "Close", "Clear".
     const auto enabled = [&h] {
         std::string flags;
         for (int id : {mw::realTimeModeCheck, mw::buyButton, mw::sellButton, mw::closeButton,
@@ -55,26 +56,18 @@ TEST(TradeSimulatorTest, ButtonsAreEnabledAndDisabledStepByStep) {
             flags += h.mainEnabled(id) ? '1' : '0';
         return flags;
     };
+    const auto label = [&h] {
+        return h.layer.drawnTextAt(h.mainWindow(), {210, 199}).value_or("-");
+    };
     EXPECT_EQ(enabled(), "00000");
     h.chooseReferenceDay(0);
     EXPECT_EQ(enabled(), "10000");
-    const std::pair<int, const char*> clicks[] = {
-        {mw::realTimeModeCheck, "11100"}, {mw::buyButton, "00010"},
-        {mw::closeButton, "00001"},       {mw::clearButton, "11100"},
-        {mw::realTimeModeCheck, "10000"}, {mw::realTimeModeCheck, "11100"},
-        {mw::sellButton, "00010"}};
-    for (const auto& [id, expected] : clicks) {
-        h.clickMain(id);
-        EXPECT_EQ(enabled(), expected) << id;
-    }
-}
-
-TEST(TradeSimulatorTest, ABasketFromOpeningToClearing) {
-    fxtest::HeadlessMonitor h;
-    h.startInRealTime();
+    h.clickMain(mw::realTimeModeCheck);
+    EXPECT_EQ(enabled(), "11100");
     h.newLogLines();
-    const auto label = [&h] { return h.layer.drawnTextAt(h.mainWindow(), {210, 199}).value_or("-"); };
+
     h.clickMain(mw::buyButton);
+    EXPECT_EQ(enabled(), "00010");
     EXPECT_EQ(label(), "BUY Basket   ");
     EXPECT_EQ(h.newLogLines(), (fxtest::Lines{"BUY - Basket Bias:  0  Anchor Bias:  0", "Ref. Bias =  0"}));
     EXPECT_EQ(h.mainText(mw::pipsBox), "0");  // untouched until the next tick
@@ -85,13 +78,19 @@ TEST(TradeSimulatorTest, ABasketFromOpeningToClearing) {
     // "Close" logs the box as it stands, whatever the user typed into it.
     h.layer.setControlText(h.mainWindow(), mw::pipsBox, " 99");
     h.clickMain(mw::closeButton);
+    EXPECT_EQ(enabled(), "00001");
     EXPECT_EQ(fxtest::startingWith(h.newLogLines(), "Basket"), fxtest::Lines{"Basket Profit:  99"});
     h.tick(1);
     EXPECT_EQ(h.mainText(mw::pipsBox), " 99");
     h.clickMain(mw::clearButton);
+    EXPECT_EQ(enabled(), "11100");
     EXPECT_EQ(h.mainText(mw::pipsBox), "");
     EXPECT_EQ(label(), std::string(24, ' '));
+    h.clickMain(mw::realTimeModeCheck);
+    EXPECT_EQ(enabled(), "10000");
+    h.clickMain(mw::realTimeModeCheck);
     h.clickMain(mw::sellButton);
+    EXPECT_EQ(enabled(), "00010");
     EXPECT_EQ(label(), "SELL Basket    ");
     EXPECT_EQ(h.logDescriptions()[1], "SELL - Basket Bias:  -23  Anchor Bias:  -23");
 }
