@@ -129,14 +129,6 @@ TEST(BiasFlipTest, OnlyASignChangeBetweenTwoRunsIsAFlip) {
     }
 }
 
-TEST_F(AlertRuleTest, ABuyPairDisplacedByABuyPairIsNoOpposingAnchor) {
-    h.switchOn(fx::anchorDisplaced, "anchor.wav");
-    h.rankWithMoves({20, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0});
-    h.rankWithMoves({20, 30, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0});
-    EXPECT_EQ(h.newLogLines(), Lines{"New +anchor: AUDUSD"});
-    EXPECT_TRUE(h.layer.sounds().empty());
-}
-
 TEST_F(AlertRuleTest, PairInSlotFiresOnceAndDoesNothingWithoutItsSlot) {
     h.switchOn(fx::pairInSlot, "slot.wav");
     h.layer.selectPosition(h.optionsWindow(), ow::slotAlertPairCombo, 7);  // EURUSD
