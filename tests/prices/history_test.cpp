@@ -60,13 +60,21 @@ TEST(HistoryFileTest, CompleteRowsEndAtTheFirstZeroPriceOfAnyPair) {
     EXPECT_EQ(fx::completeHistoryRows(tables), 99);
 }
 
-TEST(LoadHistoryTest, EveryMissingFileIsReportedInOrderAndTheRestIsStillLoaded) {
+TEST(LoadHistoryTest, EveryMissingFileIsReportedAndTheRestLoadedWithUncheckedStartUpPrices) {
     HeadlessMonitor h;
     h.writeData(20);
     h.folder.remove("GBPJPY.csv");  // entry 2
     h.folder.remove("AUDUSD.csv");  // entry 9
     h.folder.remove("GBPUSD_RT.csv");
+    // Start-up takes the real-time files unchecked from the working folder, none from the
+    // program's folder.
+    const std::pair<const char*, float> startUp[] = {
+        {"731.5", 731.5f}, {"-1.2", -1.2f}, {"abc", 0.0f}, {"01-02-2008,1.5", 1.0f}};
+    for (int k = 3; k < 7; ++k) h.writeRealtime(k, startUp[k - 3].first);
+    fxtest::TempFolder programFolder;
+    for (int k = 0; k < fx::pairCount; ++k) programFolder.write(h.symbol(k) + "_RT.csv", "9.5");
     h.buildWindows();
+    h.monitor().state.programDirectory = programFolder.path();
     bool keepRunningWhileTheFirstIsOpen = false;
     h.layer.queueMessageAnswer(fx::MessageAnswer::Ok, [&] {
         keepRunningWhileTheFirstIsOpen = h.monitor().state.keepRunning != 0;
@@ -85,24 +93,7 @@ TEST(LoadHistoryTest, EveryMissingFileIsReportedInOrderAndTheRestIsStillLoaded) 
     EXPECT_EQ(prices.historyRowCount, 0);
     EXPECT_EQ(prices.currentPrice[0], 0.0f);  // a missing start-up real-time file is silent
     EXPECT_EQ(prices.currentPrice[1], fxtest::typicalPrice("EURGBP"));
-}
-
-TEST(LoadHistoryTest, StartUpPricesAreTakenUncheckedFromTheWorkingFolder) {
-    const std::pair<const char*, float> cases[] = {
-        {"731.5", 731.5f}, {"-1.2", -1.2f}, {"abc", 0.0f}, {"", 0.0f}, {"01-02-2008,1.5", 1.0f},
-    };
-    HeadlessMonitor h;
-    h.writeData(5);
-    for (std::size_t k = 0; k < std::size(cases); ++k) h.writeRealtime(static_cast<int>(k), cases[k].first);
-    // The program's folder is elsewhere: start-up does not look there.
-    fxtest::TempFolder programFolder;
-    for (int k = 0; k < fx::pairCount; ++k) programFolder.write(h.symbol(k) + "_RT.csv", "9.5");
-    h.buildWindows();
-    h.monitor().state.programDirectory = programFolder.path();
-    fx::loadHistory(h.monitor());
-    for (std::size_t k = 0; k < std::size(cases); ++k)
-        EXPECT_EQ(h.monitor().prices.currentPrice[k], cases[k].second) << cases[k].first;
-    EXPECT_EQ(h.monitor().prices.currentPrice[13], fxtest::typicalPrice("EURCHF"));
+    for (int k = 3; k < 7; ++k) EXPECT_EQ(prices.currentPrice[k], startUp[k - 3].second) << k;
 }
 
 }  // namespace
