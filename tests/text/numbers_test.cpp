@@ -15,7 +15,7 @@
 
 namespace {
 
-TEST(ParseNumberTest, ReadsTheLeadingNumberOnly) {
+TEST(ParseNumberTest, ReadsTheLeadingNumberOnlyEachDecimalAddingDigitTimesATenthToTheN) {
     const std::pair<const char*, double> cases[] = {
         {" 1.2345", 1.2345}, {"-0.5", -0.5},      {".5", 0.5}, {"12abc", 12}, {"1.2.3", 1.2},
         {"1,5", 1},          {"1e3", 1},          {"+7", 0},   {"- 5", 0},    {"", 0},
@@ -26,11 +26,8 @@ TEST(ParseNumberTest, ReadsTheLeadingNumberOnly) {
     // A NUL or a byte above 127 is no digit.
     EXPECT_EQ(fx::parseNumber(std::string{'1', '2', '\0', '3'}), 12);
     EXPECT_EQ(fx::parseNumber("5\xB9"), 5);
-}
-
-TEST(ParseNumberTest, EachDecimalAddsDigitTimesATenthToTheN) {
-    // 3 x (1/10) in double precision is 0.30000000000000004, not the double nearest 0.3
-    // that a library conversion gives.
+    // Each decimal adds digit x 1/10^n: 3 x (1/10) in double precision is 0.30000000000000004, not
+    // the double nearest 0.3 that a library conversion gives.
     EXPECT_EQ(fx::parseNumber("0.3"), 0.30000000000000004);
     EXPECT_DOUBLE_EQ(fx::parseNumber("1." + std::string(400, '0') + "1"), 1.0);
     EXPECT_TRUE(std::isinf(fx::parseNumber(std::string(400, '9'))));
