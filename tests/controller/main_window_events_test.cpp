@@ -16,14 +16,6 @@ int periodicEntries(HeadlessMonitor& h) {
     return static_cast<int>(fxtest::startingWith(h.logDescriptions(), "RB = ").size());
 }
 
-// EURUSD +3 and AUDUSD +1 pips (buy group), GBPUSD up 2 pips (sell group: -2): buy power 4,
-// sell power -2, reference bias 6, basket bias 2, anchor bias 3 + (-2) = 1.
-void moveToKnownMeasures(HeadlessMonitor& h) {
-    h.movePrice(h.pairIndex("EURUSD"), 0.0003f);
-    h.movePrice(h.pairIndex("AUDUSD"), 0.0001f);
-    h.movePrice(h.pairIndex("GBPUSD"), 0.0002f);
-}
-
 TEST(PeriodicEntryTest, TheFirstAtTick900AndSwitchingOffDoesNotResetTheCount) {
     HeadlessMonitor h;
     h.startInRealTime();
@@ -61,7 +53,11 @@ TEST(PeriodicEntryTest, MeasuresAsThePanelShowsThemThenTheProfitOfThePreviousTic
     h.tick(58);
     h.clickMain(mw::buyButton);
     h.tick(1);
-    moveToKnownMeasures(h);
+    // EURUSD +3 and AUDUSD +1 pips (buy group), GBPUSD up 2 pips (sell group: -2): buy
+    // power 4, sell power -2, reference bias 6, basket bias 2, anchor bias 3 + (-2) = 1.
+    h.movePrice(h.pairIndex("EURUSD"), 0.0003f);
+    h.movePrice(h.pairIndex("AUDUSD"), 0.0001f);
+    h.movePrice(h.pairIndex("GBPUSD"), 0.0002f);
     h.tick(1);
     const std::pair<fx::Point, const char*> panel[] = {
         {{25, 70}, "Ref. Bias:  6    "},      {{25, 85}, "Anchor Bias:  1      "},

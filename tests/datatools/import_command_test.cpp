@@ -30,7 +30,6 @@ protected:
 TEST(SymbolsInFileNameTest, BrokerDecorationsAreStripped) {
     const std::pair<std::string, Lines> cases[] = {
         {"EURUSDm.csv", {"EURUSD"}},
-        {"FX_EURUSD.csv", {"EURUSD"}},
         {"eurusd_d1.txt", {"EURUSD"}},
         {"GBPJPY1440.csv", {"GBPJPY"}},
         {"EURSEK.csv", {}},  // a pair the monitor does not follow

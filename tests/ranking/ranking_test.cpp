@@ -114,8 +114,6 @@ TEST_F(RankingTest, TheFirstRunDrawsNoArrowThenChangedSlotsAreMarkedUntilTheyCha
     EXPECT_TRUE(sameImage(image(), expected));
 }
 
-// --- anchors ---
-
 // The first run takes both anchors silently. Later a newcomer displaces an anchor only
 // more than five pips beyond the anchor's first move; one of the same group raises no alert.
 TEST_F(RankingTest, ANewcomerDisplacesTheAnchorOnlyMoreThanFivePipsFromItsFirstMove) {
