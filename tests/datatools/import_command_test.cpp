@@ -82,6 +82,13 @@ TEST_F(ImportCommandTest, NothingIsWrittenForAFileWithNoRows) {
     EXPECT_EQ(import({"EURUSD.csv", "GBPUSD.csv"}).status, 1);
     EXPECT_FALSE(out.exists("EURUSD.csv"));
     EXPECT_TRUE(out.exists("GBPUSD.csv"));
+
+    // With --align not even the others: they could not be aligned to it.
+    out.remove("GBPUSD.csv");
+    const auto run = import({"EURUSD.csv", "GBPUSD.csv"}, {"--align"});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_FALSE(out.exists("GBPUSD.csv"));
+    EXPECT_TRUE(contains(run.out, "--align: nothing written")) << run.out;
 }
 
 TEST_F(ImportCommandTest, AFailedWriteLeavesTheOldFileAndNoTemporaryFile) {
@@ -102,7 +109,9 @@ TEST(ImportOptionsTest, MistakesInTheCommandLineExitTwo) {
     const std::pair<Lines, std::string> cases[] = {
         {{"a.csv", "--out", "d", "--days", "500"},
          "--days takes a whole number from 1 to 499, not \"500\""},
+        {{"a.csv", "--out", "d", "--date-format", "DMY"}, "--date-format takes"},
         {{"a.csv", "--out", "d", "--newest-first", "--oldest-first"}, "cannot both be given"},
+        {{"--rates", "r.csv", "--base", "EURO", "--out", "d"}, "--base takes a currency's three"},
         {{"a.csv", "b.csv", "--out", "d", "--symbol", "EURUSD"}, "one FILE only"},
         {{"--rates", "r.csv", "a.csv", "--out", "d"}, "--rates reads one table: give no FILE"},
         {{"--rates", "r.csv", "--variant", "17", "--all", "--out", "d"},

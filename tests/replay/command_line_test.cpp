@@ -14,7 +14,9 @@ TEST(CommandLineTest, UsageErrorsSayWhatIsWrong) {
         {{"--slots", "s.csv"}, "no ticks file"},
         {{"a.csv", "b.csv"}, "\"b.csv\" is a second one"},
         {{"--variant", "18", "t.csv"}, "--variant must be 17, 17b or 17c"},
+        {{"--reference-day=-1", "t.csv"}, "--reference-day needs"},
         {{"--alert", "flip", "t.csv"}, "--alert must be anchor, bias, grouped or slot"},
+        {{"--alert", "slot=EURUSD:15", "t.csv"}, "takes a whole number from 1 to 14"},
         {{"--alert", "slot=USDCHF:3", "t.csv"}, "not a pair of variant 17b"},
         {{"--slots=", "t.csv"}, "--slots needs a file name"},
     };
