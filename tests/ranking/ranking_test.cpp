@@ -65,8 +65,6 @@ TEST_F(RankingTest, HugePricesFromTheFilesSaturateAndTheMonitorRunsOn) {
     EXPECT_EQ(big.monitor().state.keepRunning, 1);
 }
 
-// --- arrows ---
-
 int cellTop(int slotIndex) { return 140 + 24 * slotIndex; }
 
 // An arrow cell as the drawing rules describe it: wiped, then six lines from the slot's

@@ -16,10 +16,7 @@ using fxtest::linesOf;
 using fxtest::ReplayRun;
 using fxtest::v17bHeader;
 
-// Pair indexes in v17b.
-constexpr int gbpusd = 0;  // sell group
-constexpr int cadjpy = 4;  // buy group
-constexpr int eurusd = 7;  // buy group
+constexpr int gbpusd = 0, cadjpy = 4, eurusd = 7;  // in v17b; GBPUSD in the sell group
 
 TEST(ReplayTest, StartOrderAndTheClockOfActions) {
     ReplayRun r;

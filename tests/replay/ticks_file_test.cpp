@@ -14,7 +14,6 @@ using Item = fx::TicksReader::Item;
 
 const fx::Variant& v17b = fx::variant(fx::VariantId::V17b);
 
-// The header without its line end.
 const std::string header = fxtest::v17bHeader.substr(0, fxtest::v17bHeader.size() - 1);
 
 // A price line whose field for pair k is "1.k" (k = 0..13).
@@ -30,7 +29,6 @@ protected:
         folder.write("ticks.csv", content);
         return fx::checkTicksFile(folder.pathOf("ticks.csv"), v17b);
     }
-    // Opens the file and reads its first item past the header.
     Item first(const std::string& content) {
         folder.write("ticks.csv", content);
         reader.open(folder.pathOf("ticks.csv"));

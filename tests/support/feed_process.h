@@ -37,12 +37,9 @@ inline bool isFullPriceText(std::string_view symbol, std::string_view text) {
 
 // Copies the symbol's history file, and its real-time file when asked, from the sample.
 inline void copyFromSample(std::string_view symbol, const std::string& folder, bool withRealtime) {
-    for (const char* ending : {".csv", "_RT.csv"}) {
-        const std::string name = std::string(symbol) + ending;
-        if (withRealtime || std::string_view(ending) == ".csv")
-            std::filesystem::copy_file(FX_SAMPLE_DIR + name, folder + name,
-                                       std::filesystem::copy_options::overwrite_existing);
-    }
+    for (const std::string name : {std::string(symbol) + ".csv", std::string(symbol) + "_RT.csv"})
+        if (withRealtime || !name.ends_with("_RT.csv"))
+            std::filesystem::copy_file(FX_SAMPLE_DIR + name, folder + name);
 }
 
 #ifndef _WIN32
