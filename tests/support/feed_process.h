@@ -37,7 +37,7 @@ inline bool isFullPriceText(std::string_view symbol, std::string_view text) {
 
 // Copies the symbol's history file, and its real-time file when asked, from the sample.
 inline void copyFromSample(std::string_view symbol, const std::string& folder, bool withRealtime) {
-    for (const std::string name : {std::string(symbol) + ".csv", std::string(symbol) + "_RT.csv"})
+    for (const std::string& name : {std::string(symbol) + ".csv", std::string(symbol) + "_RT.csv"})
         if (withRealtime || !name.ends_with("_RT.csv"))
             std::filesystem::copy_file(FX_SAMPLE_DIR + name, folder + name);
 }
