@@ -6,10 +6,10 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include <chrono>
 #include <cstdlib>
 #include <string>
-#include <thread>
+
+#include "window/win32/running_program.h"
 
 namespace {
 
@@ -34,40 +34,6 @@ std::string distFolder() {
     return entries == 1 ? folder : "";
 }
 
-// A program started in a folder; ended by force if a test leaves it running.
-struct Process {
-    PROCESS_INFORMATION info{};
-
-    bool start(std::string commandLine, const std::string& folder) {
-        STARTUPINFOA startup{sizeof startup};
-        return CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                              folder.c_str(), &startup, &info);
-    }
-    DWORD exitCode() const {
-        DWORD code = STILL_ACTIVE;
-        if (WaitForSingleObject(info.hProcess, 20000) == WAIT_OBJECT_0)
-            GetExitCodeProcess(info.hProcess, &code);
-        return code;
-    }
-    ~Process() {
-        if (!info.hProcess) return;
-        if (WaitForSingleObject(info.hProcess, 0) == WAIT_TIMEOUT)
-            TerminateProcess(info.hProcess, 99);
-        CloseHandle(info.hProcess);
-        CloseHandle(info.hThread);
-    }
-};
-
-// The process's visible top-level window with a menu bar: its main window.
-HWND mainWindowOf(DWORD processId) {
-    for (HWND window = GetTopWindow(nullptr); window; window = GetWindow(window, GW_HWNDNEXT)) {
-        DWORD owner = 0;
-        GetWindowThreadProcessId(window, &owner);
-        if (owner == processId && IsWindowVisible(window) && GetMenu(window)) return window;
-    }
-    return nullptr;
-}
-
 class DistMonitorTest : public ::testing::TestWithParam<const char*> {};
 
 TEST_P(DistMonitorTest, StartsOnTheSampleBesideItAndEndsWithItsCloseBox) {
@@ -79,11 +45,8 @@ TEST_P(DistMonitorTest, StartsOnTheSampleBesideItAndEndsWithItsCloseBox) {
         CopyFileA((dist + "\\" + program).c_str(), (sample + "\\" + program).c_str(), FALSE))
         << program << " is not in the archive";
 
-    Process monitor;
-    ASSERT_TRUE(monitor.start(sample + "\\" + program, sample));
-    HWND main = nullptr;
-    for (int wait = 0; wait < 300 && !(main = mainWindowOf(monitor.info.dwProcessId)); ++wait)
-        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    fxtest::RunningProgram monitor(sample + "\\" + program, sample);
+    HWND main = monitor.window([](HWND w) { return GetMenu(w) != nullptr; });  // the main window
     ASSERT_NE(main, nullptr) << program << " opened no main window";
     char title[256] = "";
     GetWindowTextA(main, title, sizeof title);
@@ -102,9 +65,9 @@ TEST(DistCheckTest, FindsTheSampleCleanForEveryVariant) {
     const std::string dist = distFolder();
     ASSERT_FALSE(dist.empty()) << "the archive holds one folder, fxmonitor-VERSION-win32";
     for (const char* variant : {"17", "17b", "17c"}) {
-        Process check;
-        ASSERT_TRUE(
-            check.start(dist + "\\fxmonitor-check.exe --variant " + variant + " sample", dist));
+        fxtest::RunningProgram check(
+            dist + "\\fxmonitor-check.exe --variant " + variant + " sample", dist);
+        ASSERT_TRUE(check.started());
         EXPECT_EQ(check.exitCode(), 0u) << variant;
     }
 }

@@ -5,73 +5,20 @@
 
 #include <string>
 
+#include "running_program.h"
 #include "win32_monitor.h"
 
 namespace {
 
-struct ProgramCase {
-    const char* variant;
-    const char* title;
-};
+const char* const variants[] = {"17", "17b", "17c"};
 
-const ProgramCase programs[] = {
-    {"17", "Vantrel IA Monitor/Simulator (Original) v17 by Dorsan"},
-    {"17b", "Vantrel IA Monitor/Simulator (Original) v17b by Dorsan"},
-    {"17c", "Vantrel IA Monitor/Simulator (Original) v17c by Dorsan"},
-};
+std::string title(const std::string& variant) {
+    return "Vantrel IA Monitor/Simulator (Original) v" + variant + " by Dorsan";
+}
 
 std::string programPath(const char* variant) {
     return std::string(FX_PROGRAM_DIR) + "/fxmonitor-" + variant + ".exe";
 }
-
-// A program started in a working folder, ended by force if a test leaves it running.
-class RunningProgram {
-public:
-    RunningProgram(const std::string& program, const std::string& workingFolder) {
-        STARTUPINFOA startup = {sizeof startup};
-        std::string commandLine = "\"" + program + "\"";
-        if (!CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                            workingFolder.c_str(), &startup, &process_))
-            process_ = {};
-        if (process_.hThread) CloseHandle(process_.hThread);
-    }
-    ~RunningProgram() {
-        if (!process_.hProcess) return;
-        if (WaitForSingleObject(process_.hProcess, 0) != WAIT_OBJECT_0)
-            TerminateProcess(process_.hProcess, 99);
-        CloseHandle(process_.hProcess);
-    }
-    RunningProgram(const RunningProgram&) = delete;
-    RunningProgram& operator=(const RunningProgram&) = delete;
-
-    // A visible top-level window of the process with this caption, or nothing.
-    HWND window(const std::string& caption) {
-        HWND found = nullptr;
-        fxtest::waitFor(
-            [&] {
-                for (HWND w = GetTopWindow(nullptr); w && !found; w = GetWindow(w, GW_HWNDNEXT)) {
-                    DWORD owner = 0;
-                    GetWindowThreadProcessId(w, &owner);
-                    if (owner == process_.dwProcessId && IsWindowVisible(w) &&
-                        fxtest::windowText(w) == caption)
-                        found = w;
-                }
-                return found != nullptr;
-            },
-            std::chrono::seconds(20));
-        return found;
-    }
-    // The exit code, or STILL_ACTIVE when the program has not ended within 20 seconds.
-    DWORD exitCode() {
-        DWORD code = STILL_ACTIVE;
-        if (WaitForSingleObject(process_.hProcess, 20000) == WAIT_OBJECT_0)
-            GetExitCodeProcess(process_.hProcess, &code);
-        return code;
-    }
-
-private:
-    PROCESS_INFORMATION process_ = {};
-};
 
 // A control's text in another process, asked of the control itself.
 std::string text(HWND control) {
@@ -80,12 +27,12 @@ std::string text(HWND control) {
     return buffer;
 }
 
-class ProgramRunTest : public ::testing::TestWithParam<ProgramCase> {
+class ProgramRunTest : public ::testing::TestWithParam<const char*> {
 protected:
     // Seven days of history and prices in the working folder; in the program's own folder
     // the program and real-time files with EURUSD 50 pips up.
     void SetUp() override {
-        const fx::Variant* variant = fx::variantByName(GetParam().variant);
+        const fx::Variant* variant = fx::variantByName(GetParam());
         for (int k = 0; k < fx::pairCount; ++k) {
             const std::string symbol(variant->pairTable[k]);
             const float price = fxtest::typicalPrice(symbol);
@@ -97,12 +44,11 @@ protected:
             own.write(symbol + "_RT.csv",
                       std::to_string(symbol == "EURUSD" ? price + 0.0050f : price));
         }
-        CopyFileA(programPath(GetParam().variant).c_str(), own.pathOf("fxmonitor.exe").c_str(),
-                  FALSE);
+        CopyFileA(programPath(GetParam()).c_str(), own.pathOf("fxmonitor.exe").c_str(), FALSE);
     }
     // The main window once start-up has logged its first row, real-time mode switched on.
-    HWND startInRealTime(RunningProgram& program) {
-        HWND main = program.window(GetParam().title);
+    HWND startInRealTime(const fxtest::RunningProgram& program) {
+        HWND main = program.window(title(GetParam()));
         if (!main || !fxtest::waitFor([&] {
                 return SendMessageA(GetDlgItem(main, 46), LVM_GETITEMCOUNT, 0, 0) > 0;
             }))
@@ -120,9 +66,9 @@ protected:
 };
 
 TEST_P(ProgramRunTest, ReadsHistoryFromTheWorkingFolderRealTimeFromItsOwnAndEndsOnQuit) {
-    RunningProgram program(own.pathOf("fxmonitor.exe"), working.path());
+    fxtest::RunningProgram program(own.pathOf("fxmonitor.exe"), working.path());
     HWND main = startInRealTime(program);
-    ASSERT_NE(main, nullptr) << "no window titled " << GetParam().title;
+    ASSERT_NE(main, nullptr) << "no window titled " << title(GetParam());
     EXPECT_EQ(SendMessageA(GetDlgItem(main, 3), CB_GETCOUNT, 0, 0), 7);
     EXPECT_TRUE(fxtest::waitFor([&] { return text(GetDlgItem(main, 20)) == " 50"; }));
     EXPECT_EQ(text(GetDlgItem(main, 5)), "EURUSD");
@@ -133,9 +79,9 @@ TEST_P(ProgramRunTest, ReadsHistoryFromTheWorkingFolderRealTimeFromItsOwnAndEnds
 // Was: a close request made while a "Not Found" box was open let the ticks of the same
 // message pass open box after box.
 TEST_P(ProgramRunTest, ClosingDuringANotFoundBoxEndsTheProgram) {
-    if (std::string(GetParam().variant) != "17b") GTEST_SKIP() << "one program is enough";
+    if (std::string(GetParam()) != "17b") GTEST_SKIP() << "one program is enough";
     own.remove("GBPUSD_RT.csv");
-    RunningProgram program(own.pathOf("fxmonitor.exe"), working.path());
+    fxtest::RunningProgram program(own.pathOf("fxmonitor.exe"), working.path());
     HWND main = startInRealTime(program);
     ASSERT_NE(main, nullptr);
     HWND box = program.window("Not Found");
@@ -150,8 +96,8 @@ TEST_P(ProgramRunTest, ClosingDuringANotFoundBoxEndsTheProgram) {
 // Windows' own DLLs (no MinGW runtime DLL).
 TEST_P(ProgramRunTest, CarriesItsIconAndVersionRecordAndImportsOnlyWindowsDlls) {
     // Mapped as an image: nothing of it runs and none of its imports is loaded.
-    HMODULE program = LoadLibraryExA(programPath(GetParam().variant).c_str(), nullptr,
-                                     DONT_RESOLVE_DLL_REFERENCES);
+    HMODULE program =
+        LoadLibraryExA(programPath(GetParam()).c_str(), nullptr, DONT_RESOLVE_DLL_REFERENCES);
     ASSERT_NE(program, nullptr);
     const auto resource = [&](int id, LPCSTR type) {
         HRSRC found = FindResourceA(program, MAKEINTRESOURCEA(id), type);
@@ -161,7 +107,7 @@ TEST_P(ProgramRunTest, CarriesItsIconAndVersionRecordAndImportsOnlyWindowsDlls) 
     };
     EXPECT_NE(LoadIconA(program, MAKEINTRESOURCEA(101)), nullptr);
     std::string name;  // the version record's texts are UTF-16
-    for (char c : "fxmonitor-" + std::string(GetParam().variant) + ".exe") name += {c, '\0'};
+    for (char c : "fxmonitor-" + std::string(GetParam()) + ".exe") name += {c, '\0'};
     EXPECT_NE(resource(1, RT_VERSION).find(name), std::string::npos);
     // The buttons act on any notification they send, which is safe only without visual
     // styles: with them, hovering over "Buy" notifies and would open a basket.
@@ -185,7 +131,7 @@ TEST_P(ProgramRunTest, CarriesItsIconAndVersionRecordAndImportsOnlyWindowsDlls) 
     FreeLibrary(program);
 }
 
-INSTANTIATE_TEST_SUITE_P(EachProgram, ProgramRunTest, ::testing::ValuesIn(programs),
-                         [](const auto& info) { return "v" + std::string(info.param.variant); });
+INSTANTIATE_TEST_SUITE_P(EachProgram, ProgramRunTest, ::testing::ValuesIn(variants),
+                         [](const auto& info) { return "v" + std::string(info.param); });
 
 }  // namespace

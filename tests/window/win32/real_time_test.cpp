@@ -9,13 +9,7 @@ namespace {
 
 using fx::mainwin::slotPairBox;
 using fx::mainwin::slotPriceBox;
-
-fx::Colour screenPixel(HWND window, int x, int y) {
-    HDC dc = GetDC(window);
-    const COLORREF pixel = GetPixel(dc, x, y);
-    ReleaseDC(window, dc);
-    return pixel;
-}
+using fxtest::screenPixel;
 
 TEST(RealTimeTest, SlotColoursAndArrowsReachTheScreenAndSurviveBeingPaintedOver) {
     fxtest::Win32Monitor app;
@@ -24,8 +18,10 @@ TEST(RealTimeTest, SlotColoursAndArrowsReachTheScreenAndSurviveBeingPaintedOver)
     app.startRealTime();
     // NZDJPY, the last of the sell group, falls 50 pips, which is a rise of 50 for the
     // ranking: it takes slot 1 from a buy pair, which goes down to slot 14.
-    app.setPrice(3, 99.75f);
-    app.tick();
+    app.folder.write("NZDJPY_RT.csv", "99.75");
+    app.clock.advanceSeconds(1);
+    SendMessageA(app.mainWindow(), WM_TIMER, fx::mainwin::realTimeTimer, 0);
+    fxtest::pumpMessages();
     ASSERT_EQ(fxtest::windowText(app.mainControl(slotPairBox(0))), "NZDJPY");
     EXPECT_EQ(fxtest::windowText(app.mainControl(slotPriceBox(0))), " 50");
     HWND main = app.mainWindow();

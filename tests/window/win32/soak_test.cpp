@@ -1,8 +1,6 @@
-// The fxsoak session on real Win32 windows: ticks posted as the timer's WM_TIMER and
-// handled by the program's message loop, clicks and choices sent as the controls send
-// them, boxes and sound-file dialogs answered. After the warm-up the live GDI objects stay
-// flat and the heap grows by no more than the log rows gained; the list holds the rows the
-// same session logs on the headless layer.
+// The fxsoak session on real Win32 windows, worked as the controls and the timer would:
+// after the warm-up the live GDI objects stay flat and the heap grows by no more than the
+// log rows gained; the list holds the rows the same session logs on the headless layer.
 
 #include <gtest/gtest.h>
 

@@ -3,7 +3,6 @@
 // window messages. Every message box and file dialog is read and answered by script.
 
 #include <chrono>
-#include <cstdio>
 #include <deque>
 #include <functional>
 #include <memory>
@@ -52,6 +51,14 @@ inline std::string className(HWND window) {
     char name[256] = "";
     GetClassNameA(window, name, sizeof name);
     return name;
+}
+
+// What the screen shows at a point of a window's client area.
+inline fx::Colour screenPixel(HWND window, int x, int y) {
+    HDC dc = GetDC(window);
+    const COLORREF pixel = GetPixel(dc, x, y);
+    ReleaseDC(window, dc);
+    return pixel;
 }
 
 inline fx::Rect screenRect(HWND window) {
@@ -141,20 +148,16 @@ public:
     ModalScript modals{layer};
     fx::SettableClock clock{fx::LocalTime{2009, 3, 7, 14, 19, 5}};
 
-    std::string symbol(int pair) const { return std::string(variant.pairTable.at(pair)); }
-
     // Fourteen history files of `rows` lines, and the real-time files, at typical prices.
     void writeData(int rows) {
-        for (int k = 0; k < fx::pairCount; ++k) {
+        for (std::string_view pair : variant.pairTable) {
+            const std::string symbol(pair);
+            const std::string price = std::to_string(typicalPrice(symbol));
             std::string content;
-            for (int r = 0; r < rows; ++r)
-                content += historyDate(r) + "," + number(typicalPrice(symbol(k))) + "\r\n";
-            folder.write(symbol(k) + ".csv", content);
-            setPrice(k, typicalPrice(symbol(k)));
+            for (int r = 0; r < rows; ++r) content += historyDate(r) + "," + price + "\r\n";
+            folder.write(symbol + ".csv", content);
+            folder.write(symbol + "_RT.csv", price);
         }
-    }
-    void setPrice(int pair, float price) const {
-        folder.write(symbol(pair) + "_RT.csv", number(price));
     }
 
     void start() {
@@ -170,15 +173,6 @@ public:
     HWND mainControl(int id) const { return GetDlgItem(mainWindow(), id); }
     HWND optionsControl(int id) const { return GetDlgItem(optionsWindow(), id); }
 
-    // CB_SETCURSEL sends no notification: it is sent as the list itself would.
-    void chooseReferenceDay(int position) {
-        HWND list = mainControl(fx::mainwin::referenceDayCombo);
-        SendMessageA(list, CB_SETCURSEL, static_cast<WPARAM>(position), 0);
-        SendMessageA(mainWindow(), WM_COMMAND,
-                     MAKEWPARAM(fx::mainwin::referenceDayCombo, CBN_SELCHANGE),
-                     reinterpret_cast<LPARAM>(list));
-        pumpMessages();
-    }
     static void click(HWND control) {
         SetActiveWindow(GetParent(control));
         SendMessageA(control, BM_CLICK, 0, 0);
@@ -189,24 +183,18 @@ public:
         pumpMessages();
     }
     // Real-time mode on from reference day 0, the window timer stopped: only the test ticks.
+    // CB_SETCURSEL sends no notification: it is sent as the list itself would.
     void startRealTime() {
-        chooseReferenceDay(0);
+        HWND list = mainControl(fx::mainwin::referenceDayCombo);
+        SendMessageA(list, CB_SETCURSEL, 0, 0);
+        SendMessageA(mainWindow(), WM_COMMAND,
+                     MAKEWPARAM(fx::mainwin::referenceDayCombo, CBN_SELCHANGE),
+                     reinterpret_cast<LPARAM>(list));
         click(mainControl(fx::mainwin::realTimeModeCheck));
         KillTimer(mainWindow(), fx::mainwin::realTimeTimer);
     }
-    void tick() {
-        clock.advanceSeconds(1);
-        SendMessageA(mainWindow(), WM_TIMER, fx::mainwin::realTimeTimer, 0);
-        pumpMessages();
-    }
 
 private:
-    static std::string number(float value) {
-        char text[64];
-        std::snprintf(text, sizeof text, "%.5f", static_cast<double>(value));
-        return text;
-    }
-
     std::unique_ptr<fx::Monitor> monitor_;
 };
 

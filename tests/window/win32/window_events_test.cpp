@@ -43,19 +43,6 @@ TEST_F(WindowEventsTest, LabelClickIsAControlNotifyNotTheMenuCommandOfTheSameNum
     EXPECT_EQ(events[1].menuId, 2);
 }
 
-TEST_F(WindowEventsTest, KeyboardSelectionInADropDownListNotifiesSelectionChanged) {
-    layer.createControl(window, {3, fx::ControlKind::DropDownList, "", {15, 30, 108, 109}});
-    for (const char* entry : {"01-02-2008", "01-03-2008"}) layer.addListEntry(window, 3, entry);
-    SetFocus(GetDlgItem(handle, 3));
-    SendMessageA(GetDlgItem(handle, 3), WM_KEYDOWN, VK_DOWN, 0);
-
-    EXPECT_EQ(layer.selectedPosition(window, 3), 0);
-    ASSERT_FALSE(events.empty());
-    EXPECT_EQ(events.back().kind, EventKind::ControlNotify);
-    EXPECT_EQ(events.back().controlId, 3);
-    EXPECT_EQ(events.back().notifyCode, fx::selectionChangedCode);
-}
-
 // A message box runs its own message loop: the timer keeps ticking while it is open.
 TEST_F(WindowEventsTest, TickWhileAMessageBoxIsOpenIsDeliveredAndTheOuterEventIsKept) {
     std::vector<WindowEvent> seenAfterTheBox;

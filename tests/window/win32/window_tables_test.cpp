@@ -12,6 +12,7 @@
 
 namespace {
 
+using fxtest::screenPixel;
 using fxtest::windowText;
 
 constexpr fx::Colour windowColour = fx::rgb(204, 204, 153);
@@ -242,12 +243,6 @@ TEST_F(WindowTablesTest, LogColumnsAndTheDrawingsMadeAtStart) {
 // at a point clear of their text, and most of each dropped-down list (was: that list asked
 // its parent, the desktop, for colours and was drawn white).
 TEST_F(WindowTablesTest, ControlsInWindowColoursArePaintedInThem) {
-    const auto screenPixel = [](HWND window, int x, int y) {
-        HDC dc = GetDC(window);
-        const COLORREF pixel = GetPixel(dc, x, y);
-        ReleaseDC(window, dc);
-        return pixel;
-    };
     const std::pair<int, POINT> samples[] = {
         {2, {96, 1}}, {3, {20, 4}}, {1, {122, 2}}, {44, {6, 4}}};
     for (const auto& [id, point] : samples) {
