@@ -65,9 +65,10 @@ TEST_F(ModalTest, MessageBoxIsCentredOverItsOwnerInsideTheWorkArea) {
         ASSERT_EQ(app.modals.seen.size(), 1u);
         const fx::Rect box = app.modals.seen[0].place;
         const fx::Rect owner = fxtest::screenRect(app.mainWindow());
-        EXPECT_EQ(box.x, std::min(owner.x + (owner.width - box.width) / 2, area.right - box.width));
-        EXPECT_EQ(box.y,
-                  std::min(owner.y + (owner.height - box.height) / 2, area.bottom - box.height));
+        EXPECT_EQ(box.x,
+                  std::min<LONG>(owner.x + (owner.width - box.width) / 2, area.right - box.width));
+        EXPECT_EQ(box.y, std::min<LONG>(owner.y + (owner.height - box.height) / 2,
+                                        area.bottom - box.height));
     }
 }
 

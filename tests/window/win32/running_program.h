@@ -14,7 +14,8 @@ namespace fxtest {
 class RunningProgram {
 public:
     RunningProgram(std::string commandLine, const std::string& workingFolder) {
-        STARTUPINFOA startup = {sizeof startup};
+        STARTUPINFOA startup = {};
+        startup.cb = sizeof startup;
         if (CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
                            workingFolder.c_str(), &startup, &process_))
             CloseHandle(process_.hThread);

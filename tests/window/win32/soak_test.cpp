@@ -19,7 +19,12 @@ constexpr int warmUpTicks = 500;
 
 // Each box and dialog costs Wine a good part of a second: few missing files, and the
 // pair-in-slot alert armed once.
-constexpr fx::soak::SoakSettings windowsSettings = {.missingPerMille = 1, .rearmSlotAlert = false};
+fx::soak::SoakSettings windowsSettings() {
+    fx::soak::SoakSettings settings;
+    settings.missingPerMille = 1;
+    settings.rearmSlotAlert = false;
+    return settings;
+}
 
 class Win32SoakUser final : public fx::soak::SoakUser {
 public:
@@ -92,7 +97,7 @@ long long heapBytesInUse() {
 TEST(Win32SoakTest, GdiObjectsAndHeapStayFlatAndEveryLogRowIsShown) {
     fx::Win32Layer layer;
     Win32SoakUser user(layer);
-    fx::soak::SoakSession session(windowsSettings, layer, user);
+    fx::soak::SoakSession session(windowsSettings(), layer, user);
     ASSERT_TRUE(session.run(warmUpTicks)) << session.failure();
     const int gdiAfterWarmUp = layer.gdiObjects().liveObjects();
     const long long heapAfterWarmUp = heapBytesInUse();
@@ -122,7 +127,7 @@ TEST(Win32SoakTest, GdiObjectsAndHeapStayFlatAndEveryLogRowIsShown) {
 
     fx::HeadlessLayer headless;
     fx::soak::HeadlessSoakUser headlessUser(headless);
-    fx::soak::SoakSession twin(windowsSettings, headless, headlessUser);
+    fx::soak::SoakSession twin(windowsSettings(), headless, headlessUser);
     ASSERT_TRUE(twin.run(soakTicks)) << twin.failure();
     EXPECT_EQ(shown, twin.logDescriptions());
 }

@@ -92,7 +92,8 @@ void expectKind(HWND control, Kind kind) {
 
 void expectFont(HWND control, bool ariel) {
     HFONT handle = reinterpret_cast<HFONT>(SendMessageA(control, WM_GETFONT, 0, 0));
-    if (!ariel) return EXPECT_EQ(handle, nullptr);
+    EXPECT_EQ(handle != nullptr, ariel);
+    if (!handle) return;
     LOGFONTA chosen;
     ASSERT_EQ(GetObjectA(handle, sizeof chosen, &chosen), static_cast<int>(sizeof chosen));
     HDC screen = GetDC(nullptr);
@@ -115,7 +116,7 @@ void expectColours(HWND control, const Row& row) {
                             : WM_CTLCOLORSTATIC,
                  reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(control));
     EXPECT_EQ(GetBkColor(dc) == windowColour, row.windowColours);
-    if (row.windowColours) EXPECT_EQ(GetTextColor(dc), fx::black);
+    EXPECT_TRUE(!row.windowColours || GetTextColor(dc) == fx::black);
     ReleaseDC(control, dc);
 }
 
@@ -221,7 +222,8 @@ TEST_F(WindowTablesTest, LogColumnsAndTheDrawingsMadeAtStart) {
         {"Date", 75}, {"Time", 60}, {"Description", 265}};
     for (int c = 0; c < 3; ++c) {
         char heading[32] = "";
-        LVCOLUMNA column = {LVCF_TEXT | LVCF_WIDTH};
+        LVCOLUMNA column = {};
+        column.mask = LVCF_TEXT | LVCF_WIDTH;
         column.pszText = heading;
         column.cchTextMax = sizeof heading;
         ASSERT_TRUE(SendMessageA(app.mainControl(46), LVM_GETCOLUMNA, c,
@@ -254,7 +256,8 @@ TEST_F(WindowTablesTest, ControlsInWindowColoursArePaintedInThem) {
     for (HWND combo : {app.mainControl(3), app.optionsControl(10), app.optionsControl(11)}) {
         SendMessageA(combo, CB_SHOWDROPDOWN, TRUE, 0);
         fxtest::pumpMessages();
-        COMBOBOXINFO info = {sizeof info};
+        COMBOBOXINFO info = {};
+        info.cbSize = sizeof info;
         ASSERT_TRUE(GetComboBoxInfo(combo, &info));
         UpdateWindow(info.hwndList);
         RECT client;
