@@ -16,10 +16,6 @@ std::string title(const std::string& variant) {
     return "Vantrel IA Monitor/Simulator (Original) v" + variant + " by Dorsan";
 }
 
-std::string programPath(const char* variant) {
-    return std::string(FX_PROGRAM_DIR) + "/fxmonitor-" + variant + ".exe";
-}
-
 // A control's text in another process, asked of the control itself.
 std::string text(HWND control) {
     char buffer[256] = "";
@@ -44,7 +40,7 @@ protected:
             own.write(symbol + "_RT.csv",
                       std::to_string(symbol == "EURUSD" ? price + 0.0050f : price));
         }
-        CopyFileA(programPath(GetParam()).c_str(), own.pathOf("fxmonitor.exe").c_str(), FALSE);
+        CopyFileA(built.c_str(), own.pathOf("fxmonitor.exe").c_str(), FALSE);
     }
     // The main window once start-up has logged its first row, real-time mode switched on.
     HWND startInRealTime(const fxtest::RunningProgram& program) {
@@ -61,6 +57,7 @@ protected:
                      reinterpret_cast<LPARAM>(GetDlgItem(main, 1)));
         return main;
     }
+    const std::string built = std::string(FX_PROGRAM_DIR) + "/fxmonitor-" + GetParam() + ".exe";
     fxtest::TempFolder working;
     fxtest::TempFolder own;
 };
@@ -96,8 +93,7 @@ TEST_P(ProgramRunTest, ClosingDuringANotFoundBoxEndsTheProgram) {
 // Windows' own DLLs (no MinGW runtime DLL).
 TEST_P(ProgramRunTest, CarriesItsIconAndVersionRecordAndImportsOnlyWindowsDlls) {
     // Mapped as an image: nothing of it runs and none of its imports is loaded.
-    HMODULE program =
-        LoadLibraryExA(programPath(GetParam()).c_str(), nullptr, DONT_RESOLVE_DLL_REFERENCES);
+    HMODULE program = LoadLibraryExA(built.c_str(), nullptr, DONT_RESOLVE_DLL_REFERENCES);
     ASSERT_NE(program, nullptr);
     const auto resource = [&](int id, LPCSTR type) {
         HRSRC found = FindResourceA(program, MAKEINTRESOURCEA(id), type);

@@ -17,15 +17,6 @@ namespace {
 constexpr int soakTicks = 3'000;
 constexpr int warmUpTicks = 500;
 
-// Each box and dialog costs Wine a good part of a second: few missing files, and the
-// pair-in-slot alert armed once.
-fx::soak::SoakSettings windowsSettings() {
-    fx::soak::SoakSettings settings;
-    settings.missingPerMille = 1;
-    settings.rearmSlotAlert = false;
-    return settings;
-}
-
 class Win32SoakUser final : public fx::soak::SoakUser {
 public:
     explicit Win32SoakUser(fx::Win32Layer& layer) : layer_(layer) {}
@@ -95,9 +86,14 @@ long long heapBytesInUse() {
 }
 
 TEST(Win32SoakTest, GdiObjectsAndHeapStayFlatAndEveryLogRowIsShown) {
+    // Each box and dialog costs Wine a good part of a second: few missing files, and the
+    // pair-in-slot alert armed once.
+    fx::soak::SoakSettings settings;
+    settings.missingPerMille = 1;
+    settings.rearmSlotAlert = false;
     fx::Win32Layer layer;
     Win32SoakUser user(layer);
-    fx::soak::SoakSession session(windowsSettings(), layer, user);
+    fx::soak::SoakSession session(settings, layer, user);
     ASSERT_TRUE(session.run(warmUpTicks)) << session.failure();
     const int gdiAfterWarmUp = layer.gdiObjects().liveObjects();
     const long long heapAfterWarmUp = heapBytesInUse();
@@ -127,7 +123,7 @@ TEST(Win32SoakTest, GdiObjectsAndHeapStayFlatAndEveryLogRowIsShown) {
 
     fx::HeadlessLayer headless;
     fx::soak::HeadlessSoakUser headlessUser(headless);
-    fx::soak::SoakSession twin(windowsSettings(), headless, headlessUser);
+    fx::soak::SoakSession twin(settings, headless, headlessUser);
     ASSERT_TRUE(twin.run(soakTicks)) << twin.failure();
     EXPECT_EQ(shown, twin.logDescriptions());
 }

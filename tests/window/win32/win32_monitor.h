@@ -118,10 +118,8 @@ private:
         return 0;
     }
     void answer(HWND dialog) {
-        ModalSeen box;
-        box.owner = GetWindow(dialog, GW_OWNER);
-        box.place = screenRect(dialog);
-        box.caption = windowText(dialog);
+        ModalSeen box{
+            GetWindow(dialog, GW_OWNER), screenRect(dialog), windowText(dialog), "", nullptr, {}};
         for (HWND child = GetWindow(dialog, GW_CHILD); child;
              child = GetWindow(child, GW_HWNDNEXT)) {
             const LONG style = GetWindowLongA(child, GWL_STYLE);
