@@ -1,24 +1,24 @@
 // The archive a trader downloads, unpacked into an empty folder (FX_DIST_DIR): it holds
 // one folder, fxmonitor-VERSION-win32; each monitor there, put beside the sample data as
-// the guide says, starts on it with the "Reference Day:" list filled and ends with exit
-// code 0 when its close box is used; the check finds the sample clean for every variant.
+// the guide says, starts on it and ends with exit code 0 from its close box; the check
+// finds the sample clean for every variant.
 
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include <chrono>
 #include <cstdlib>
 #include <string>
-#include <thread>
+
+#include "window/win32/running_program.h"
 
 namespace {
 
 // The one folder the archive unpacked into; empty when there is not exactly one.
 std::string distFolder() {
     const char* unpacked = std::getenv("FX_DIST_DIR");
-    if (!unpacked) return "";
     WIN32_FIND_DATAA found;
-    HANDLE search = FindFirstFileA((std::string(unpacked) + "\\*").c_str(), &found);
+    HANDLE search = unpacked ? FindFirstFileA((std::string(unpacked) + "\\*").c_str(), &found)
+                             : INVALID_HANDLE_VALUE;
     if (search == INVALID_HANDLE_VALUE) return "";
     std::string folder;
     int entries = 0;
@@ -34,47 +34,6 @@ std::string distFolder() {
     return entries == 1 ? folder : "";
 }
 
-// A program started in a folder; ended by force if a test leaves it running.
-struct Process {
-    PROCESS_INFORMATION info{};
-
-    bool start(std::string commandLine, const std::string& folder) {
-        STARTUPINFOA startup{};
-        startup.cb = sizeof startup;
-        return CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                              folder.c_str(), &startup, &info);
-    }
-    DWORD exitCode(DWORD waitMs) const {
-        DWORD code = STILL_ACTIVE;
-        if (WaitForSingleObject(info.hProcess, waitMs) == WAIT_OBJECT_0)
-            GetExitCodeProcess(info.hProcess, &code);
-        return code;
-    }
-    ~Process() {
-        if (!info.hProcess) return;
-        if (WaitForSingleObject(info.hProcess, 0) == WAIT_TIMEOUT)
-            TerminateProcess(info.hProcess, 99);
-        CloseHandle(info.hProcess);
-        CloseHandle(info.hThread);
-    }
-};
-
-struct Search {
-    DWORD processId;
-    HWND found;
-};
-
-// EnumWindows' callback (a CALLBACK function, stdcall in 32 bits, which a lambda is not):
-// the process's visible top-level window with a menu bar, the main window.
-BOOL CALLBACK findMainWindow(HWND window, LPARAM context) {
-    auto* search = reinterpret_cast<Search*>(context);
-    DWORD owner = 0;
-    GetWindowThreadProcessId(window, &owner);
-    if (owner != search->processId || !IsWindowVisible(window) || !GetMenu(window)) return TRUE;
-    search->found = window;
-    return FALSE;
-}
-
 class DistMonitorTest : public ::testing::TestWithParam<const char*> {};
 
 TEST_P(DistMonitorTest, StartsOnTheSampleBesideItAndEndsWithItsCloseBox) {
@@ -86,38 +45,30 @@ TEST_P(DistMonitorTest, StartsOnTheSampleBesideItAndEndsWithItsCloseBox) {
         CopyFileA((dist + "\\" + program).c_str(), (sample + "\\" + program).c_str(), FALSE))
         << program << " is not in the archive";
 
-    Process monitor;
-    ASSERT_TRUE(monitor.start(sample + "\\" + program, sample));
-    Search search{monitor.info.dwProcessId, nullptr};
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(30);
-    while (EnumWindows(findMainWindow, reinterpret_cast<LPARAM>(&search)) &&
-           std::chrono::steady_clock::now() < deadline)
-        std::this_thread::sleep_for(std::chrono::milliseconds(100));
-    ASSERT_NE(search.found, nullptr) << program << " opened no main window";
-
+    fxtest::RunningProgram monitor(sample + "\\" + program, sample);
+    HWND main = monitor.window([](HWND w) { return GetMenu(w) != nullptr; });  // the main window
+    ASSERT_NE(main, nullptr) << program << " opened no main window";
     char title[256] = "";
-    GetWindowTextA(search.found, title, sizeof title);
+    GetWindowTextA(main, title, sizeof title);
     EXPECT_NE(std::string(title).find(std::string("v") + GetParam() + " "), std::string::npos)
         << title;
-    // The history was found: the list offers its days (a missing file would have shown
-    // "File opening error" and left the program about to end).
-    EXPECT_GT(SendMessageA(GetDlgItem(search.found, 3), CB_GETCOUNT, 0, 0), 0);
+    // The history was found: the "Reference Day:" list offers its days.
+    EXPECT_GT(SendMessageA(GetDlgItem(main, 3), CB_GETCOUNT, 0, 0), 0);
 
-    PostMessageA(search.found, WM_SYSCOMMAND, SC_CLOSE, 0);
-    EXPECT_EQ(monitor.exitCode(20000), 0u);
+    PostMessageA(main, WM_SYSCOMMAND, SC_CLOSE, 0);
+    EXPECT_EQ(monitor.exitCode(), 0u);
 }
 
 INSTANTIATE_TEST_SUITE_P(EachVariant, DistMonitorTest, ::testing::Values("17", "17b", "17c"));
 
-// Exit status 0: the monitor would start cleanly on the sample.
 TEST(DistCheckTest, FindsTheSampleCleanForEveryVariant) {
     const std::string dist = distFolder();
     ASSERT_FALSE(dist.empty()) << "the archive holds one folder, fxmonitor-VERSION-win32";
     for (const char* variant : {"17", "17b", "17c"}) {
-        Process check;
-        ASSERT_TRUE(
-            check.start(dist + "\\fxmonitor-check.exe --variant " + variant + " sample", dist));
-        EXPECT_EQ(check.exitCode(20000), 0u) << variant;
+        fxtest::RunningProgram check(
+            dist + "\\fxmonitor-check.exe --variant " + variant + " sample", dist);
+        ASSERT_TRUE(check.started());
+        EXPECT_EQ(check.exitCode(), 0u) << variant;
     }
 }
 

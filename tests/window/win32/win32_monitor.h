@@ -1,10 +1,8 @@
 #pragma once
-// A monitor of any variant on the real Win32 layer, with its data files in a fresh
-// folder, driven by real window messages and read back through Win32. Message boxes
-// and file dialogs are seen through the layer's modal hook and answered by script.
+// A monitor on the real Win32 layer, its data files in a fresh folder, driven by real
+// window messages. Every message box and file dialog is read and answered by script.
 
 #include <chrono>
-#include <cstdio>
 #include <deque>
 #include <functional>
 #include <memory>
@@ -23,7 +21,6 @@
 
 namespace fxtest {
 
-// Dispatches every message queued for this thread, paints included.
 inline void pumpMessages() {
     MSG message;
     while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
@@ -32,8 +29,7 @@ inline void pumpMessages() {
     }
 }
 
-// Dispatches messages as they come until the condition holds; false if it still does
-// not hold when the time is up.
+// Dispatches messages until the condition holds; false if it does not within the limit.
 inline bool waitFor(const std::function<bool()>& condition,
                     std::chrono::milliseconds limit = std::chrono::milliseconds(5000)) {
     const auto deadline = std::chrono::steady_clock::now() + limit;
@@ -57,12 +53,12 @@ inline std::string className(HWND window) {
     return name;
 }
 
-// A child's place in its parent's client area.
-inline fx::Rect placeInParent(HWND child) {
-    RECT outer;
-    GetWindowRect(child, &outer);
-    MapWindowPoints(nullptr, GetParent(child), reinterpret_cast<POINT*>(&outer), 2);
-    return {outer.left, outer.top, outer.right - outer.left, outer.bottom - outer.top};
+// What the screen shows at a point of a window's client area.
+inline fx::Colour screenPixel(HWND window, int x, int y) {
+    HDC dc = GetDC(window);
+    const COLORREF pixel = GetPixel(dc, x, y);
+    ReleaseDC(window, dc);
+    return pixel;
 }
 
 inline fx::Rect screenRect(HWND window) {
@@ -71,46 +67,27 @@ inline fx::Rect screenRect(HWND window) {
     return {outer.left, outer.top, outer.right - outer.left, outer.bottom - outer.top};
 }
 
-// What a message box or file dialog showed, read from its own child windows.
-struct ModalSeen {
-    HWND dialog = nullptr;
-    HWND owner = nullptr;
-    fx::Rect place;
-    std::string caption;
-    std::string text;       // message boxes: the static text
-    HICON icon = nullptr;   // message boxes: the icon shown
-    std::set<int> buttons;  // the ids of the buttons shown
-};
-
-inline ModalSeen readModal(HWND dialog) {
-    ModalSeen seen;
-    seen.dialog = dialog;
-    seen.owner = GetWindow(dialog, GW_OWNER);
-    seen.place = screenRect(dialog);
-    seen.caption = windowText(dialog);
-    for (HWND child = GetWindow(dialog, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-        const std::string kind = className(child);
-        const LONG style = GetWindowLongA(child, GWL_STYLE);
-        if (kind == "Static" && (style & SS_TYPEMASK) == SS_ICON)
-            seen.icon = reinterpret_cast<HICON>(SendMessageA(child, STM_GETICON, 0, 0));
-        else if (kind == "Static" && !windowText(child).empty())
-            seen.text = windowText(child);
-        else if (kind == "Button" && (style & WS_VISIBLE))
-            seen.buttons.insert(GetDlgCtrlID(child));
-    }
-    return seen;
-}
-
-inline HICON systemIcon(LPCSTR which) { return LoadIconA(nullptr, which); }
-
-// Answers a dialog as a user pressing the button would.
 inline void pressButton(HWND dialog, int buttonId) {
     PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(buttonId, BN_CLICKED), 0);
 }
 
-// Sees every modal box of a layer; each is answered by the next scripted action, or
-// else by its first button among OK and No, so no test can hang on a box. The box is
-// read and answered from its own message loop, once it has finished setting itself up.
+// The file-name field of an open-file dialog, old style or new.
+inline HWND fileNameField(HWND dialog) {
+    return GetDlgItem(dialog, cmb13) ? GetDlgItem(dialog, cmb13) : GetDlgItem(dialog, edt1);
+}
+
+// What a message box or file dialog showed, read from its own child windows.
+struct ModalSeen {
+    HWND owner = nullptr;
+    fx::Rect place;
+    std::string caption;
+    std::string text;
+    HICON icon = nullptr;
+    std::set<int> buttons;  // the visible ones
+};
+
+// Reads each modal box of a layer and answers it with the next scripted action, or else
+// with No or OK, from the box's own message loop once the box has set itself up.
 class ModalScript {
 public:
     explicit ModalScript(fx::Win32Layer& layer) {
@@ -141,14 +118,23 @@ private:
         return 0;
     }
     void answer(HWND dialog) {
-        seen.push_back(readModal(dialog));
-        if (!actions_.empty()) {
-            auto action = std::move(actions_.front());
-            actions_.pop_front();
-            action(dialog);
-            return;
+        ModalSeen box{
+            GetWindow(dialog, GW_OWNER), screenRect(dialog), windowText(dialog), "", nullptr, {}};
+        for (HWND child = GetWindow(dialog, GW_CHILD); child;
+             child = GetWindow(child, GW_HWNDNEXT)) {
+            const LONG style = GetWindowLongA(child, GWL_STYLE);
+            if (className(child) == "Static" && (style & SS_TYPEMASK) == SS_ICON)
+                box.icon = reinterpret_cast<HICON>(SendMessageA(child, STM_GETICON, 0, 0));
+            else if (className(child) == "Static" && !windowText(child).empty())
+                box.text = windowText(child);
+            else if (className(child) == "Button" && (style & WS_VISIBLE))
+                box.buttons.insert(GetDlgCtrlID(child));
         }
-        pressButton(dialog, GetDlgItem(dialog, IDNO) ? IDNO : IDOK);
+        seen.push_back(box);
+        if (actions_.empty()) return pressButton(dialog, GetDlgItem(dialog, IDNO) ? IDNO : IDOK);
+        auto action = std::move(actions_.front());
+        actions_.pop_front();
+        action(dialog);
     }
 
     HWND helper_ = nullptr;
@@ -157,32 +143,24 @@ private:
 
 class Win32Monitor {
 public:
-    explicit Win32Monitor(fx::VariantId id = fx::VariantId::V17b) : variant(fx::variant(id)) {}
-
-    const fx::Variant& variant;
+    const fx::Variant& variant = fx::variant(fx::VariantId::V17b);
     TempFolder folder;
     fx::Win32Layer layer;
     ModalScript modals{layer};
     fx::SettableClock clock{fx::LocalTime{2009, 3, 7, 14, 19, 5}};
 
-    std::string symbol(int pair) const { return std::string(variant.pairTable.at(pair)); }
-
-    // Fourteen history files of `rows` lines at each pair's typical price, and the
-    // real-time files at that price.
+    // Fourteen history files of `rows` lines, and the real-time files, at typical prices.
     void writeData(int rows) {
-        for (int k = 0; k < fx::pairCount; ++k) {
+        for (std::string_view pair : variant.pairTable) {
+            const std::string symbol(pair);
+            const std::string price = std::to_string(typicalPrice(symbol));
             std::string content;
-            for (int r = 0; r < rows; ++r)
-                content += historyDate(r) + "," + number(typicalPrice(symbol(k))) + "\r\n";
-            folder.write(symbol(k) + ".csv", content);
-            setPrice(k, typicalPrice(symbol(k)));
+            for (int r = 0; r < rows; ++r) content += historyDate(r) + "," + price + "\r\n";
+            folder.write(symbol + ".csv", content);
+            folder.write(symbol + "_RT.csv", price);
         }
     }
-    void setPrice(int pair, float price) const {
-        folder.write(symbol(pair) + "_RT.csv", number(price));
-    }
 
-    // Start-up, then every message it left queued.
     void start() {
         monitor_ = std::make_unique<fx::Monitor>(variant, layer, clock,
                                                  folder.pathOf("fxmonitor.exe"), folder.path());
@@ -196,16 +174,6 @@ public:
     HWND mainControl(int id) const { return GetDlgItem(mainWindow(), id); }
     HWND optionsControl(int id) const { return GetDlgItem(optionsWindow(), id); }
 
-    // A selection in the "Reference Day:" list, notified as the list itself would.
-    void chooseReferenceDay(int position) {
-        HWND list = mainControl(fx::mainwin::referenceDayCombo);
-        SendMessageA(list, CB_SETCURSEL, static_cast<WPARAM>(position), 0);
-        SendMessageA(mainWindow(), WM_COMMAND,
-                     MAKEWPARAM(fx::mainwin::referenceDayCombo, CBN_SELCHANGE),
-                     reinterpret_cast<LPARAM>(list));
-        pumpMessages();
-    }
-    // A mouse click on a button or check box of an active window.
     static void click(HWND control) {
         SetActiveWindow(GetParent(control));
         SendMessageA(control, BM_CLICK, 0, 0);
@@ -215,29 +183,19 @@ public:
         SendMessageA(mainWindow(), WM_COMMAND, MAKEWPARAM(menuId, 0), 0);
         pumpMessages();
     }
-    // Real-time ticks as the timer delivers them, the clock a second further each time.
-    void tick(int count = 1) {
-        for (int i = 0; i < count; ++i) {
-            clock.advanceSeconds(1);
-            SendMessageA(mainWindow(), WM_TIMER, fx::mainwin::realTimeTimer, 0);
-            pumpMessages();
-        }
-    }
-    // Reference day 0 chosen and real-time mode switched on; the window timer is then
-    // stopped, so that only the test's own ticks arrive.
+    // Real-time mode on from reference day 0, the window timer stopped: only the test ticks.
+    // CB_SETCURSEL sends no notification: it is sent as the list itself would.
     void startRealTime() {
-        chooseReferenceDay(0);
+        HWND list = mainControl(fx::mainwin::referenceDayCombo);
+        SendMessageA(list, CB_SETCURSEL, 0, 0);
+        SendMessageA(mainWindow(), WM_COMMAND,
+                     MAKEWPARAM(fx::mainwin::referenceDayCombo, CBN_SELCHANGE),
+                     reinterpret_cast<LPARAM>(list));
         click(mainControl(fx::mainwin::realTimeModeCheck));
         KillTimer(mainWindow(), fx::mainwin::realTimeTimer);
     }
 
 private:
-    static std::string number(float value) {
-        char text[64];
-        std::snprintf(text, sizeof text, "%.5f", static_cast<double>(value));
-        return text;
-    }
-
     std::unique_ptr<fx::Monitor> monitor_;
 };
 
