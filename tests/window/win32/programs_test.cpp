@@ -1,8 +1,10 @@
 // The three programs as built and as a trader starts them, from a working folder other
-// than their own: history read from the working folder, real-time files from their own.
+// than their own: history read from the working folder, real-time files from their own,
+// exit code 0 after "Quit", after the close box and after a missing history file.
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
 
 #include "running_program.h"
@@ -73,10 +75,68 @@ TEST_P(ProgramRunTest, ReadsHistoryFromTheWorkingFolderRealTimeFromItsOwnAndEnds
     EXPECT_EQ(program.exitCode(), 0u);
 }
 
+TEST_P(ProgramRunTest, EndsOnTheCloseBoxAndAfterAMissingHistoryFile) {
+    {
+        fxtest::RunningProgram program(own.pathOf("fxmonitor.exe"), working.path());
+        HWND main = program.window(title(GetParam()));
+        ASSERT_NE(main, nullptr);
+        PostMessageA(main, WM_SYSCOMMAND, SC_CLOSE, 0);
+        EXPECT_EQ(program.exitCode(), 0u);
+    }
+    working.remove("EURUSD.csv");
+    fxtest::RunningProgram program(own.pathOf("fxmonitor.exe"), working.path());
+    HWND box = program.window("File opening error");
+    ASSERT_NE(box, nullptr);
+    fxtest::pressButton(box, IDOK);
+    EXPECT_EQ(program.exitCode(), 0u);
+}
+
+// The rules below run the same in every program: one is enough.
+class OneProgramTest : public ProgramRunTest {};
+INSTANTIATE_TEST_SUITE_P(V17b, OneProgramTest, ::testing::Values("17b"),
+                         [](const auto&) { return std::string("v17b"); });
+
+// Was: the saved log went to whatever folder the sound-file dialog had left current.
+TEST_P(OneProgramTest, SaveLogWritesIntoTheStartUpFolderAfterASoundWasChosenElsewhere) {
+    fxtest::TempFolder sounds;
+    sounds.write("ding.wav", "");
+    fxtest::RunningProgram program(own.pathOf("fxmonitor.exe"), working.path());
+    HWND main = program.window(title(GetParam()));
+    ASSERT_NE(main, nullptr);
+    SendMessageA(main, WM_COMMAND, MAKEWPARAM(35, 0), 0);  // "Sound/Alerts"
+    HWND options = program.window("Sounds/Alert Options");
+    ASSERT_NE(options, nullptr);
+    SendMessageA(GetDlgItem(options, 6), BM_SETCHECK, BST_CHECKED, 0);
+    PostMessageA(options, WM_COMMAND, MAKEWPARAM(6, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(GetDlgItem(options, 6)));
+    HWND dialog = program.window("Select A Sound File");
+    ASSERT_NE(dialog, nullptr);
+    // As a user does: into the sounds' folder first, then the file.
+    HWND name = fxtest::fileNameField(dialog);
+    for (const std::string& typed : {sounds.path(), std::string("ding.wav")}) {
+        SendMessageA(name, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(typed.c_str()));
+        SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+    }
+    ASSERT_TRUE(fxtest::waitFor([&] { return !IsWindow(dialog); }));
+    PostMessageA(main, WM_COMMAND, MAKEWPARAM(2, 0), 0);  // "Save Log"
+    HWND complete = program.window("Complete");
+    ASSERT_NE(complete, nullptr);
+    fxtest::pressButton(complete, IDOK);
+    PostMessageA(main, WM_COMMAND, MAKEWPARAM(4, 0), 0);  // "Quit"
+    EXPECT_EQ(program.exitCode(), 0u);
+    const auto savedLogs = [](const fxtest::TempFolder& folder) {
+        int count = 0;
+        for (const auto& entry : std::filesystem::directory_iterator(folder.path()))
+            count += entry.path().extension() == ".txt";
+        return count;
+    };
+    EXPECT_EQ(savedLogs(working), 1);
+    EXPECT_EQ(savedLogs(sounds), 0);
+}
+
 // Was: a close request made while a "Not Found" box was open let the ticks of the same
 // message pass open box after box.
-TEST_P(ProgramRunTest, ClosingDuringANotFoundBoxEndsTheProgram) {
-    if (std::string(GetParam()) != "17b") GTEST_SKIP() << "one program is enough";
+TEST_P(OneProgramTest, ClosingDuringANotFoundBoxEndsTheProgram) {
     own.remove("GBPUSD_RT.csv");
     fxtest::RunningProgram program(own.pathOf("fxmonitor.exe"), working.path());
     HWND main = startInRealTime(program);
