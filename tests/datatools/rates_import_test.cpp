@@ -42,4 +42,42 @@ TEST(RatesImportTest, ReadsSemicolonTablesWithDecimalCommasAgainstAnotherBase) {
     EXPECT_TRUE(contains(run.out, "1 day skipped, without a rate for GBP or JPY")) << run.out;
 }
 
+TEST(RatesImportTest, UnusableTablesWriteNothingAndRejectedLinesAreNamed) {
+    using namespace std::string_literals;
+    const struct {
+        bool exists;
+        std::string content;
+        const char* report;
+    } unusable[] = {
+        {false, "", "cannot be opened"},
+        {true, "", "the file has no lines"},
+        {true, "\xff\xfe" "D\0a\0"s, "the file is UTF-16 text; save it as UTF-8 or ANSI text"},
+        {true, "Rate,USD,JPY\n2024-12-19,1,150\n",
+         "line 1: the header names no date column (Date, Day, ...)"},
+        {true, "Date,JPY\nundefined,150\n",
+         "no line has a date in a known form (YYYY-MM-DD, YYYY.MM.DD, MM/DD/YYYY, DD.MM.YYYY, "
+         "YYYYMMDD)"},
+    };
+    for (const auto& table : unusable) {
+        fxtest::TempFolder tables, out;
+        if (table.exists) tables.write("rates.csv", table.content);
+        const std::string path = tables.pathOf("rates.csv");
+        const auto run = fxtest::runTool({"--rates", path, "--out", out.path()});
+        EXPECT_EQ(run.status, 1) << table.report;
+        EXPECT_EQ(run.out, path + ": " + table.report + "\n0 of 14 pairs written\n");
+    }
+    const std::string rest = ",0.8,0.9,1.6,1.7,1.4,0.95\n";
+    fxtest::TempFolder tables, out;
+    tables.write("rates.csv", "Date,JPY,GBP,CHF,AUD,NZD,CAD,EUR\n2024-12-19,150" + rest +
+                                  "2024-12-19,151" + rest + "2024-12-20,-1" + rest +
+                                  "2024-12-23,152" + rest);
+    const auto run = fxtest::runTool({"--rates", tables.pathOf("rates.csv"), "--out", out.path()});
+    EXPECT_EQ(run.status, 0) << run.out;
+    EXPECT_TRUE(contains(run.out,
+                         "2 days; 2 lines rejected:\n"
+                         "    line 3: the date 12-19-2024 is on line 2 already\n"
+                         "    line 4: JPY \"-1\" is not a rate above 0\n"))
+        << run.out;
+}
+
 }  // namespace
