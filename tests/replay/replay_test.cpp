@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "support/replay_run.h"
+#include "text/file_access.h"
 
 namespace {
 
@@ -113,6 +114,20 @@ TEST(ReplayTest, NoOutputFileReplacesAnInputFile) {
             EXPECT_EQ(r.data.folder.read("ticks.csv"), ticks);
             EXPECT_EQ(r.data.folder.read("EURUSD_RT.csv"), realtime);
         }
+    }
+}
+
+// A write that fails (a full disk) is reported at the end, after the log, and exits 2.
+TEST(ReplayTest, OutputFilesWhoseWritesFailExitTwo) {
+    for (const char* option : {"--slots", "--report"}) {
+        fxtest::ReplayRun r;
+        const fx::platform::SimulatedWriteFailure diskFull;
+        r.run(fxtest::v17bHeader + "!reference 0\n" + r.prices(1), {option, r.pathOf("out")});
+        EXPECT_EQ(r.status, fx::replayUsageError) << option;
+        EXPECT_EQ(r.err, "fxmonitor-replay: " + r.pathOf("out") +
+                             (option == std::string("--slots")
+                                  ? ": the slots file could not be written whole\n"
+                                  : ": the report could not be written whole\n"));
     }
 }
 
