@@ -2,7 +2,6 @@
 
 #include <array>
 #include <cstdint>
-#include <utility>
 
 #include "text/rounding.h"
 
@@ -38,12 +37,24 @@ void sortByMove(WorkingList& entries) {
         moves[i] = entries[i].move;
         from[i] = i;
     }
-    for (int i = 0; i < pairCount; ++i)
-        for (int j = i + 1; j < pairCount; ++j)
-            if (moves[j] > moves[i]) {
-                std::swap(moves[i], moves[j]);
-                std::swap(from[i], from[j]);
-            }
+    // Entry i is held aside while the entries after it are compared with it, and the
+    // exchanges are made with masks, not branches: whether two moves are exchanged is as
+    // good as random, and a mispredicted branch costs more than the exchange.
+    for (int i = 0; i < pairCount; ++i) {
+        int move = moves[i];
+        int at = from[i];
+        for (int j = i + 1; j < pairCount; ++j) {
+            const int exchange = -static_cast<int>(moves[j] > move);  // all ones or zero
+            const int moveDifference = (moves[j] ^ move) & exchange;
+            const int atDifference = (from[j] ^ at) & exchange;
+            moves[j] ^= moveDifference;
+            move ^= moveDifference;
+            from[j] ^= atDifference;
+            at ^= atDifference;
+        }
+        moves[i] = move;
+        from[i] = at;
+    }
     const WorkingList unsorted = entries;
     for (int i = 0; i < pairCount; ++i) entries[i] = unsorted[from[i]];
 }

@@ -54,29 +54,33 @@ constexpr std::uint64_t exactWholeLimit = ((std::uint64_t{1} << 53) - 9) / 10;
 
 }  // namespace
 
-std::string formatNumber(double value) {
-    // The monitor writes some forty number texts a second. std::to_chars gives the same
-    // digits as printf (the exact decimal value of the double, rounded to two places),
-    // without parsing a format; huge and non-finite values keep the printf route.
-    char text[40];
-    text[0] = ' ';
+NumberText::NumberText(double value) {
+    // std::to_chars gives the same digits as printf (the exact decimal value of the
+    // double, rounded to two places), without parsing a format; huge and non-finite
+    // values keep the printf route.
+    text_[0] = ' ';
     // NaN and infinities fail the range test and go to the "%.2f" branch, so the
     // truncation below is always defined.
     if (value > -int64Limit && value < int64Limit) {
         const std::int64_t whole = static_cast<std::int64_t>(value);
         if (static_cast<double>(whole) == value) {
-            const char* end = std::to_chars(text + 1, text + sizeof text, whole).ptr;
-            return std::string(text, static_cast<std::size_t>(end - text));
+            const char* end = std::to_chars(text_ + 1, text_ + sizeof text_, whole).ptr;
+            length_ = static_cast<std::size_t>(end - text_);
+            return;
         }
         if (value > -toCharsLimit && value < toCharsLimit) {
             const auto written =
-                std::to_chars(text + 1, text + sizeof text, value, std::chars_format::fixed, 2);
-            if (written.ec == std::errc())
-                return std::string(text, static_cast<std::size_t>(written.ptr - text));
+                std::to_chars(text_ + 1, text_ + sizeof text_, value, std::chars_format::fixed, 2);
+            if (written.ec == std::errc()) {
+                length_ = static_cast<std::size_t>(written.ptr - text_);
+                return;
+            }
         }
     }
-    return printed(" %.2f", value);
+    long_ = printed(" %.2f", value);
 }
+
+std::string formatNumber(double value) { return std::string(NumberText(value).view()); }
 
 double parseNumber(std::string_view text) {
     std::size_t at = 0;

@@ -10,6 +10,21 @@ namespace fx {
 // A blank, then the number: " %d" for whole values, " %.2f" otherwise.
 std::string formatNumber(double value);
 
+// formatNumber's text kept in place: a real-time cycle writes some forty number texts,
+// each read once, and none of them needs a string of its own.
+class NumberText {
+public:
+    explicit NumberText(double value);
+    std::string_view view() const {
+        return long_.empty() ? std::string_view(text_, length_) : long_;
+    }
+
+private:
+    char text_[40];
+    std::size_t length_ = 0;
+    std::string long_;  // only huge values with decimals and the printf forms need it
+};
+
 // Leading blanks and tabs, an optional "-", digits, an optional "." with digits;
 // whatever follows is ignored. No digits at all gives 0.
 double parseNumber(std::string_view text);

@@ -20,16 +20,27 @@ constexpr int smallControlIds = 1024;
 constexpr std::size_t rowsAhead = 8;
 
 // Equal texts, short ones compared inline: a tick sets some thirty texts, most of
-// them to what they already hold.
-bool sameText(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) return false;
-    if (a.size() < 8 || a.size() > 16) return a == b;
-    std::uint64_t a0, a1, b0, b1;
-    std::memcpy(&a0, a.data(), 8);
-    std::memcpy(&b0, b.data(), 8);
-    std::memcpy(&a1, a.data() + a.size() - 8, 8);
-    std::memcpy(&b1, b.data() + b.size() - 8, 8);
+// them to what they already hold. Two words that overlap in the middle cover a text of
+// one to two words.
+template <typename Word>
+bool sameEnds(const char* a, const char* b, std::size_t size) {
+    Word a0, a1, b0, b1;
+    std::memcpy(&a0, a, sizeof(Word));
+    std::memcpy(&b0, b, sizeof(Word));
+    std::memcpy(&a1, a + size - sizeof(Word), sizeof(Word));
+    std::memcpy(&b1, b + size - sizeof(Word), sizeof(Word));
     return ((a0 ^ b0) | (a1 ^ b1)) == 0;
+}
+
+bool sameText(std::string_view a, std::string_view b) {
+    const std::size_t size = a.size();
+    if (size != b.size()) return false;
+    if (size > 16) return a == b;
+    if (size >= 8) return sameEnds<std::uint64_t>(a.data(), b.data(), size);
+    if (size >= 4) return sameEnds<std::uint32_t>(a.data(), b.data(), size);
+    for (std::size_t i = 0; i < size; ++i)
+        if (a[i] != b[i]) return false;
+    return true;
 }
 
 }  // namespace
