@@ -1,5 +1,6 @@
 #include "text/numbers.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cstdint>
@@ -80,44 +81,45 @@ NumberText::NumberText(double value) {
     long_ = printed(" %.2f", value);
 }
 
+NumberText::NumberText(int value) {
+    text_[0] = ' ';
+    length_ =
+        static_cast<std::size_t>(std::to_chars(text_ + 1, text_ + sizeof text_, value).ptr - text_);
+}
+
 std::string formatNumber(double value) { return std::string(NumberText(value).view()); }
 
 double parseNumber(std::string_view text) {
-    std::size_t at = 0;
-    while (at < text.size() && (text[at] == ' ' || text[at] == '\t')) ++at;
-
-    bool negative = false;
-    if (at < text.size() && text[at] == '-') {
-        negative = true;
-        ++at;
-    }
+    const char* at = text.data();
+    const char* const end = at + text.size();
+    while (at != end && (*at == ' ' || *at == '\t')) ++at;
+    const bool negative = at != end && *at == '-';
+    if (negative) ++at;
 
     // value x 10 + digit is exact in double precision while the value stays below 2^53,
     // so up to there the integer part is gathered as an integer, a step a digit shorter.
+    // Fifteen digits never reach that limit, so they are taken without asking.
     std::uint64_t whole = 0;
-    while (at < text.size() && isDigit(text[at]) && whole < exactWholeLimit) {
-        whole = whole * 10 + static_cast<std::uint64_t>(text[at] - '0');
-        ++at;
-    }
+    const char* const surelyExact = at + std::min<std::ptrdiff_t>(end - at, 15);
+    while (at != surelyExact && isDigit(*at))
+        whole = whole * 10 + static_cast<unsigned>(*at++ - '0');
+    while (at != end && isDigit(*at) && whole < exactWholeLimit)
+        whole = whole * 10 + static_cast<unsigned>(*at++ - '0');
     double value = static_cast<double>(whole);
-    while (at < text.size() && isDigit(text[at])) {
-        value = value * 10.0 + (text[at] - '0');
-        ++at;
-    }
+    while (at != end && isDigit(*at)) value = value * 10.0 + (*at++ - '0');
 
-    if (at < text.size() && text[at] == '.') {
+    if (at != end && *at == '.') {
         ++at;
-        // The n-th decimal adds digit x (1 / 10^n); 10^n is exact in double precision
-        // up to n = 22, so the steps match the written rule digit for digit. Up to there
-        // the products come from a table, the same values without a division each.
-        double power = 1.0;
+        // The n-th decimal adds digit x (1 / 10^n). 10^n is exact in double precision up
+        // to n = 22, so up to there the products come from a table, the same values
+        // without a division each; past it 10^n is multiplied up a step at a time.
         std::size_t n = 0;
-        while (at < text.size() && isDigit(text[at])) {
+        while (at != end && isDigit(*at) && n < decimalSteps.size() - 1)
+            value += decimalSteps[++n][*at++ - '0'];
+        double power = 1e22;
+        while (at != end && isDigit(*at)) {
             power *= 10.0;
-            ++n;
-            const int digit = text[at] - '0';
-            value += n < decimalSteps.size() ? decimalSteps[n][digit] : digit * (1.0 / power);
-            ++at;
+            value += (*at++ - '0') * (1.0 / power);
         }
     }
 

@@ -15,6 +15,8 @@ std::string formatNumber(double value);
 class NumberText {
 public:
     explicit NumberText(double value);
+    // A whole number: " %d", without going through double precision.
+    explicit NumberText(int value);
     std::string_view view() const {
         return long_.empty() ? std::string_view(text_, length_) : long_;
     }
