@@ -43,6 +43,15 @@ bool sameText(std::string_view a, std::string_view b) {
     return true;
 }
 
+// Stores the text; a text of the length already held is copied over it in place, which
+// costs a small part of a general assignment.
+void keepText(std::string& kept, std::string_view text) {
+    if (kept.size() == text.size())
+        text.copy(kept.data(), text.size());
+    else
+        kept.assign(text);
+}
+
 }  // namespace
 
 Size HeadlessLayer::clientSizeOf(const WindowSpec& layout) {
@@ -153,7 +162,7 @@ void HeadlessLayer::drawText(WindowId id, Point topLeft, std::string_view text) 
     // 8-point bold font) takes the text background, and the text itself is recorded.
     w->image.fill({topLeft.x, topLeft.y, 6 * static_cast<int>(text.size()), 13},
                   w->drawing.textBackground);
-    w->drawnTexts[{topLeft.x, topLeft.y}].assign(text);
+    keepText(w->drawnTexts[{topLeft.x, topLeft.y}], text);
 }
 
 std::optional<std::string> HeadlessLayer::drawnTextAt(WindowId id, Point topLeft) {
@@ -239,7 +248,7 @@ void HeadlessLayer::setControlText(WindowId id, int controlId, std::string_view 
     // A text set to what the control holds costs a comparison: most of the slot boxes
     // keep their texts from one tick to the next.
     HeadlessControl* c = control(id, controlId);
-    if (c && !sameText(c->text, text)) c->text.assign(text);
+    if (c && !sameText(c->text, text)) keepText(c->text, text);
 }
 
 bool HeadlessLayer::isEnabled(WindowId id, int controlId) {
