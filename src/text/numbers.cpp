@@ -12,22 +12,8 @@ namespace {
 
 // 2^63: every double of smaller magnitude truncates to a 64-bit integer without overflow.
 constexpr double int64Limit = 9223372036854775808.0;
-// Values of smaller magnitude have at most 16 integer digits: their "%.2f" text fits
-// a small buffer.
+// Values of smaller magnitude have at most 16 integer digits: std::to_chars takes them.
 constexpr double toCharsLimit = 1e15;
-
-template <typename... Args>
-std::string printed(const char* format, Args... args) {
-    char small[64];
-    const int length = std::snprintf(small, sizeof small, format, args...);
-    if (length < 0) return " ";
-    if (static_cast<std::size_t>(length) < sizeof small) return std::string(small, length);
-    // Only huge values with decimals need more room.
-    std::string text(static_cast<std::size_t>(length) + 1, '\0');
-    std::snprintf(text.data(), text.size(), format, args...);
-    text.resize(static_cast<std::size_t>(length));
-    return text;
-}
 
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
@@ -78,7 +64,8 @@ NumberText::NumberText(double value) {
             }
         }
     }
-    long_ = printed(" %.2f", value);
+    const int length = std::snprintf(text_, sizeof text_, " %.2f", value);
+    length_ = length < 0 ? 1 : std::min(static_cast<std::size_t>(length), sizeof text_ - 1);
 }
 
 NumberText::NumberText(int value) {

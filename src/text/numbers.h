@@ -17,14 +17,13 @@ public:
     explicit NumberText(double value);
     // A whole number: " %d", without going through double precision.
     explicit NumberText(int value);
-    std::string_view view() const {
-        return long_.empty() ? std::string_view(text_, length_) : long_;
-    }
+    std::string_view view() const { return std::string_view(text_, length_); }
 
 private:
-    char text_[40];
+    // Room for the longest text, the largest double with decimals: a blank, a sign, 309
+    // whole digits, the point, two decimals and the terminating NUL of a formatted print.
+    char text_[320];
     std::size_t length_ = 0;
-    std::string long_;  // only huge values with decimals and the printf forms need it
 };
 
 // Leading blanks and tabs, an optional "-", digits, an optional "." with digits;
