@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <cstring>
 
+#include "text/same_text.h"
+
 namespace fx {
 
 namespace {
@@ -18,30 +20,6 @@ constexpr Size workAreaSize = {1280, 994};  // the screen less a task bar
 constexpr int smallControlIds = 1024;
 // How far ahead forEachRow fetches the rows it is about to hand out.
 constexpr std::size_t rowsAhead = 8;
-
-// Equal texts, short ones compared inline: a tick sets some thirty texts, most of
-// them to what they already hold. Two words that overlap in the middle cover a text of
-// one to two words.
-template <typename Word>
-bool sameEnds(const char* a, const char* b, std::size_t size) {
-    Word a0, a1, b0, b1;
-    std::memcpy(&a0, a, sizeof(Word));
-    std::memcpy(&b0, b, sizeof(Word));
-    std::memcpy(&a1, a + size - sizeof(Word), sizeof(Word));
-    std::memcpy(&b1, b + size - sizeof(Word), sizeof(Word));
-    return ((a0 ^ b0) | (a1 ^ b1)) == 0;
-}
-
-bool sameText(std::string_view a, std::string_view b) {
-    const std::size_t size = a.size();
-    if (size != b.size()) return false;
-    if (size > 16) return a == b;
-    if (size >= 8) return sameEnds<std::uint64_t>(a.data(), b.data(), size);
-    if (size >= 4) return sameEnds<std::uint32_t>(a.data(), b.data(), size);
-    for (std::size_t i = 0; i < size; ++i)
-        if (a[i] != b[i]) return false;
-    return true;
-}
 
 // Stores the text; a text of the length already held is copied over it in place, which
 // costs a small part of a general assignment.
