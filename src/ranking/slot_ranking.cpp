@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <utility>
 
 #include "text/rounding.h"
 
@@ -29,31 +30,22 @@ Measures measuresOf(const WorkingList& groupOrder) {
 
 void sortByMove(WorkingList& entries) {
     // Not a stable sort: a swap with a third entry can reverse two equal moves, and the
-    // user sees the order this exact procedure gives. It runs on one number per entry,
-    // the move times 16 plus the entry's position, then puts the entries in place once.
-    constexpr int positionBits = 4;
-    constexpr std::int64_t positionMask = (1 << positionBits) - 1;
-    static_assert(pairCount <= positionMask + 1);
-    std::array<std::int64_t, pairCount> keys;
-    for (int i = 0; i < pairCount; ++i)
-        keys[i] = static_cast<std::int64_t>(entries[i].move) * (positionMask + 1) + i;
-    // Entry i is held aside while the entries after it are compared with it. A larger
-    // move is a key above every key of the held move; the exchange is made by selection,
-    // with a mask, not a branch: whether two moves are exchanged is as good as random, and a
-    // mispredicted branch costs more than the exchange.
+    // user sees the order this exact procedure gives. It runs on the moves and the
+    // entries' positions, then puts the entries in place once.
+    std::array<int, pairCount> moves;
+    std::array<int, pairCount> from;
     for (int i = 0; i < pairCount; ++i) {
-        std::int64_t held = keys[i];
-        for (int j = i + 1; j < pairCount; ++j) {
-            const std::int64_t other = keys[j];
-            const std::int64_t exchange = -static_cast<std::int64_t>(other > (held | positionMask));
-            const std::int64_t difference = (other ^ held) & exchange;  // all ones or none
-            keys[j] = other ^ difference;
-            held ^= difference;
-        }
-        keys[i] = held;
+        moves[i] = entries[i].move;
+        from[i] = i;
     }
+    for (int i = 0; i < pairCount; ++i)
+        for (int j = i + 1; j < pairCount; ++j)
+            if (moves[j] > moves[i]) {
+                std::swap(moves[i], moves[j]);
+                std::swap(from[i], from[j]);
+            }
     const WorkingList unsorted = entries;
-    for (int i = 0; i < pairCount; ++i) entries[i] = unsorted[keys[i] & positionMask];
+    for (int i = 0; i < pairCount; ++i) entries[i] = unsorted[from[i]];
 }
 
 }  // namespace fx
