@@ -20,14 +20,14 @@ inline int roundToInt(double value) {
     if (value <= static_cast<double>(intMin)) return intMin;
 
     // Ties to even, whatever the floating-point rounding mode: in the 32-bit range the
-    // truncation is defined and the fraction it leaves is exact. Without branches: the
-    // fraction of a price move is as good as random, and a mispredicted branch costs
-    // more than the whole sum.
+    // truncation is defined, and the floor and the fraction are exact. Without
+    // branches: the fraction of a price move is as good as random, and a mispredicted
+    // branch costs more than the whole sum.
     long long nearest = static_cast<long long>(value);
+    nearest -= static_cast<long long>(static_cast<double>(nearest) > value);
     const double fraction = value - static_cast<double>(nearest);
-    const long long odd = nearest & 1;
-    nearest += static_cast<long long>((fraction > 0.5) | ((fraction == 0.5) & (odd != 0)));
-    nearest -= static_cast<long long>((fraction < -0.5) | ((fraction == -0.5) & (odd != 0)));
+    nearest +=
+        static_cast<long long>((fraction > 0.5) | ((fraction == 0.5) & ((nearest & 1) != 0)));
     return static_cast<int>(nearest);
 }
 
