@@ -50,8 +50,9 @@ kill "$load" 2>/dev/null
 wait "$load" 2>/dev/null
 
 echo
-cat "$out"/quiet-*.txt | grep '^ratio' > "$out/quiet.tsv"
-cat "$out"/busy-*.txt | grep '^ratio' > "$out/busy.tsv"
+# The Windows program ends its lines with CR LF.
+cat "$out"/quiet-*.txt | grep '^ratio' | tr -d '\r' > "$out/quiet.tsv"
+cat "$out"/busy-*.txt | grep '^ratio' | tr -d '\r' > "$out/busy.tsv"
 awk -F '\t' '
     FNR == NR { busy[$2] = $4; next }
     BEGIN {

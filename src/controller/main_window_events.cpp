@@ -92,23 +92,22 @@ private:
     ControllerState& controller_;
 };
 
-std::string statusValueText(const Monitor& monitor, mainwin::StatusValue value) {
-    const RankingState& ranking = monitor.ranking;
+// The number a status text shows; the time is the one text that is no number.
+int statusNumber(const RankingState& ranking, mainwin::StatusValue value) {
     switch (value) {
         case mainwin::StatusValue::ReferenceBias:
-            return formatNumber(ranking.referenceBias);
+            return ranking.referenceBias;
         case mainwin::StatusValue::AnchorBias:
-            return formatNumber(ranking.anchorBias);
+            return ranking.anchorBias;
         case mainwin::StatusValue::BasketBias:
-            return formatNumber(ranking.basketBias);
-        case mainwin::StatusValue::Time:
-            return timeText(monitor.clock.now());
+            return ranking.basketBias;
         case mainwin::StatusValue::BuyPower:
-            return formatNumber(ranking.buyPower);
+            return ranking.buyPower;
+        case mainwin::StatusValue::Time:
         case mainwin::StatusValue::SellPower:
             break;
     }
-    return formatNumber(ranking.sellPower);
+    return ranking.sellPower;
 }
 
 void writePeriodicEntry(Monitor& monitor) {
@@ -178,7 +177,10 @@ void onRealTimeTick(Monitor& monitor) {
 void drawStatusPanel(Monitor& monitor) {
     for (const mainwin::StatusText& text : mainwin::statusPanel) {
         // Six texts a second, each made in place: the value is a short text.
-        const std::string value = statusValueText(monitor, text.value);
+        const bool isTime = text.value == mainwin::StatusValue::Time;
+        const std::string time = isTime ? timeText(monitor.clock.now()) : std::string();
+        const NumberText number(isTime ? 0 : statusNumber(monitor.ranking, text.value));
+        const std::string_view value = isTime ? std::string_view(time) : number.view();
         const std::string_view parts[] = {text.caption, value, text.trailingBlanks};
         char line[128];
         std::size_t length = 0;

@@ -64,11 +64,12 @@ void updateBasketPips(Monitor& monitor) {
         monitor.trade.tradeState == buyTrade ? TradeDirection::Buy : TradeDirection::Sell;
     std::array<float, pairCount> terms{};
     for (int k = 0; k < pairCount; ++k) {
-        terms[k] = basketTerm(direction, monitor.trade.entryPrice[k], monitor.prices.currentPrice[k],
-                              pipFactor(monitor.state.PairTable[k]));
+        terms[k] =
+            basketTerm(direction, monitor.trade.entryPrice[k], monitor.prices.currentPrice[k],
+                       pipFactor(monitor.state.PairTable[k]));
     }
     monitor.layer.setControlText(monitor.mainWindow, mainwin::pipsBox,
-                                 formatNumber(basketTotal(terms)));
+                                 NumberText(basketTotal(terms)).view());
 }
 
 void closeBasket(Monitor& monitor) {

@@ -37,7 +37,12 @@ std::optional<int> readHistoryFile(const std::string& path, HistoryTable& table)
         const std::optional<std::string_view> line = file.nextLine(maxLineLength);
         if (!line) break;
         HistoryRow& stored = table[row];
-        stored.date.assign(line->substr(0, dateLength));
+        // A date over one of the same length, as on every reload, is copied in place.
+        const std::string_view date = line->substr(0, dateLength);
+        if (stored.date.size() == date.size())
+            date.copy(stored.date.data(), date.size());
+        else
+            stored.date.assign(date);
         stored.price = static_cast<float>(parseNumber(historyPriceText(*line)));
         ++row;
     }

@@ -8,6 +8,7 @@
 #include "monitor/monitor.h"
 #include "monitor/options_window.h"
 #include "text/numbers.h"
+#include "text/same_text.h"
 
 namespace fx {
 
@@ -62,20 +63,13 @@ void checkReferenceBiasFlip(Monitor& monitor) {
     }
 }
 
-// Equal texts. Symbols mostly differ in their first or last letter, which are tested
-// before the whole texts are: this runs 49 times a tick.
-bool sameSymbol(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) return false;
-    return a.empty() || (a.front() == b.front() && a.back() == b.back() && a == b);
-}
-
 // How many of slots 1 to 7 show a buy-group pair: 7 or 0 means perfectly grouped.
 int buyGroupPairsOnTop(Monitor& monitor) {
     int count = 0;
     for (int s = 0; s < buyGroupSize; ++s) {
         const std::string symbol = slotSymbol(monitor, s);
         for (int g = 0; g < buyGroupSize; ++g)
-            if (sameSymbol(symbol, monitor.state.PairGroups[g])) ++count;
+            if (sameText(symbol, monitor.state.PairGroups[g])) ++count;
     }
     return count;
 }

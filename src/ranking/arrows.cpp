@@ -5,6 +5,7 @@
 #include "monitor/main_window.h"
 #include "monitor/monitor.h"
 #include "monitor/pairs.h"
+#include "text/same_text.h"
 
 namespace fx {
 
@@ -39,7 +40,7 @@ void drawMovementArrows(Monitor& monitor, const WorkingList& ranked) {
         // own index is the usual answer; it is checked, not assumed.
         const SlotEntry& entry = ranked[s];
         const int pair = entry.pair >= 0 && entry.pair < pairCount &&
-                                 monitor.variant.pairTable[entry.pair] == entry.symbol
+                                 sameText(monitor.variant.pairTable[entry.pair], entry.symbol)
                              ? entry.pair
                              : pairIndexOf(monitor.variant, entry.symbol);
         if (pair < 0) continue;

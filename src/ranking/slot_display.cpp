@@ -14,7 +14,7 @@ void showSlots(Monitor& monitor, const WorkingList& ranked) {
         layer.setControlText(window, pairBox, ranked[s].symbol);
         layer.setControlColours(window, pairBox, black, ranked[s].colour);
         // The value boxes keep their default colours.
-        layer.setControlText(window, mainwin::slotPriceBox(s), formatNumber(ranked[s].move));
+        layer.setControlText(window, mainwin::slotPriceBox(s), NumberText(ranked[s].move).view());
     }
 }
 

@@ -1,5 +1,6 @@
 #include "text/numbers.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cstdint>
@@ -11,22 +12,8 @@ namespace {
 
 // 2^63: every double of smaller magnitude truncates to a 64-bit integer without overflow.
 constexpr double int64Limit = 9223372036854775808.0;
-// Values of smaller magnitude have at most 16 integer digits: their "%.2f" text fits
-// a small buffer.
+// Values of smaller magnitude have at most 16 integer digits: std::to_chars takes them.
 constexpr double toCharsLimit = 1e15;
-
-template <typename... Args>
-std::string printed(const char* format, Args... args) {
-    char small[64];
-    const int length = std::snprintf(small, sizeof small, format, args...);
-    if (length < 0) return " ";
-    if (static_cast<std::size_t>(length) < sizeof small) return std::string(small, length);
-    // Only huge values with decimals need more room.
-    std::string text(static_cast<std::size_t>(length) + 1, '\0');
-    std::snprintf(text.data(), text.size(), format, args...);
-    text.resize(static_cast<std::size_t>(length));
-    return text;
-}
 
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
@@ -54,66 +41,72 @@ constexpr std::uint64_t exactWholeLimit = ((std::uint64_t{1} << 53) - 9) / 10;
 
 }  // namespace
 
-std::string formatNumber(double value) {
-    // The monitor writes some forty number texts a second. std::to_chars gives the same
-    // digits as printf (the exact decimal value of the double, rounded to two places),
-    // without parsing a format; huge and non-finite values keep the printf route.
-    char text[40];
-    text[0] = ' ';
+NumberText::NumberText(double value) {
+    // std::to_chars gives the same digits as printf (the exact decimal value of the
+    // double, rounded to two places), without parsing a format; huge and non-finite
+    // values keep the printf route.
+    text_[0] = ' ';
     // NaN and infinities fail the range test and go to the "%.2f" branch, so the
     // truncation below is always defined.
     if (value > -int64Limit && value < int64Limit) {
         const std::int64_t whole = static_cast<std::int64_t>(value);
         if (static_cast<double>(whole) == value) {
-            const char* end = std::to_chars(text + 1, text + sizeof text, whole).ptr;
-            return std::string(text, static_cast<std::size_t>(end - text));
+            const char* end = std::to_chars(text_ + 1, text_ + sizeof text_, whole).ptr;
+            length_ = static_cast<std::size_t>(end - text_);
+            return;
         }
         if (value > -toCharsLimit && value < toCharsLimit) {
             const auto written =
-                std::to_chars(text + 1, text + sizeof text, value, std::chars_format::fixed, 2);
-            if (written.ec == std::errc())
-                return std::string(text, static_cast<std::size_t>(written.ptr - text));
+                std::to_chars(text_ + 1, text_ + sizeof text_, value, std::chars_format::fixed, 2);
+            if (written.ec == std::errc()) {
+                length_ = static_cast<std::size_t>(written.ptr - text_);
+                return;
+            }
         }
     }
-    return printed(" %.2f", value);
+    const int length = std::snprintf(text_, sizeof text_, " %.2f", value);
+    length_ = length < 0 ? 1 : std::min(static_cast<std::size_t>(length), sizeof text_ - 1);
 }
 
-double parseNumber(std::string_view text) {
-    std::size_t at = 0;
-    while (at < text.size() && (text[at] == ' ' || text[at] == '\t')) ++at;
+NumberText::NumberText(int value) {
+    text_[0] = ' ';
+    length_ =
+        static_cast<std::size_t>(std::to_chars(text_ + 1, text_ + sizeof text_, value).ptr - text_);
+}
 
-    bool negative = false;
-    if (at < text.size() && text[at] == '-') {
-        negative = true;
-        ++at;
-    }
+std::string formatNumber(double value) { return std::string(NumberText(value).view()); }
+
+double parseNumber(std::string_view text) {
+    const char* at = text.data();
+    const char* const end = at + text.size();
+    while (at != end && (*at == ' ' || *at == '\t')) ++at;
+    const bool negative = at != end && *at == '-';
+    if (negative) ++at;
 
     // value x 10 + digit is exact in double precision while the value stays below 2^53,
     // so up to there the integer part is gathered as an integer, a step a digit shorter.
+    // Fifteen digits never reach that limit, so they are taken without asking.
     std::uint64_t whole = 0;
-    while (at < text.size() && isDigit(text[at]) && whole < exactWholeLimit) {
-        whole = whole * 10 + static_cast<std::uint64_t>(text[at] - '0');
-        ++at;
-    }
+    const char* const surelyExact = at + std::min<std::ptrdiff_t>(end - at, 15);
+    while (at != surelyExact && isDigit(*at))
+        whole = whole * 10 + static_cast<unsigned>(*at++ - '0');
+    while (at != end && isDigit(*at) && whole < exactWholeLimit)
+        whole = whole * 10 + static_cast<unsigned>(*at++ - '0');
     double value = static_cast<double>(whole);
-    while (at < text.size() && isDigit(text[at])) {
-        value = value * 10.0 + (text[at] - '0');
-        ++at;
-    }
+    while (at != end && isDigit(*at)) value = value * 10.0 + (*at++ - '0');
 
-    if (at < text.size() && text[at] == '.') {
+    if (at != end && *at == '.') {
         ++at;
-        // The n-th decimal adds digit x (1 / 10^n); 10^n is exact in double precision
-        // up to n = 22, so the steps match the written rule digit for digit. Up to there
-        // the products come from a table, the same values without a division each.
-        double power = 1.0;
+        // The n-th decimal adds digit x (1 / 10^n). 10^n is exact in double precision up
+        // to n = 22, so up to there the products come from a table, the same values
+        // without a division each; past it 10^n is multiplied up a step at a time.
         std::size_t n = 0;
-        while (at < text.size() && isDigit(text[at])) {
+        while (at != end && isDigit(*at) && n < decimalSteps.size() - 1)
+            value += decimalSteps[++n][*at++ - '0'];
+        double power = 1e22;
+        while (at != end && isDigit(*at)) {
             power *= 10.0;
-            ++n;
-            const int digit = text[at] - '0';
-            value += n < decimalSteps.size() ? decimalSteps[n][digit] : digit * (1.0 / power);
-            ++at;
+            value += (*at++ - '0') * (1.0 / power);
         }
     }
 

@@ -10,6 +10,22 @@ namespace fx {
 // A blank, then the number: " %d" for whole values, " %.2f" otherwise.
 std::string formatNumber(double value);
 
+// formatNumber's text kept in place: a real-time cycle writes some forty number texts,
+// each read once, and none of them needs a string of its own.
+class NumberText {
+public:
+    explicit NumberText(double value);
+    // A whole number: " %d", without going through double precision.
+    explicit NumberText(int value);
+    std::string_view view() const { return std::string_view(text_, length_); }
+
+private:
+    // Room for the longest text, the largest double with decimals: a blank, a sign, 309
+    // whole digits, the point, two decimals and the terminating NUL of a formatted print.
+    char text_[320];
+    std::size_t length_ = 0;
+};
+
 // Leading blanks and tabs, an optional "-", digits, an optional "." with digits;
 // whatever follows is ignored. No digits at all gives 0.
 double parseNumber(std::string_view text);

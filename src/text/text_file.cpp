@@ -1,6 +1,7 @@
 #include "text/text_file.h"
 
 #include <algorithm>
+#include <bit>
 #include <cstdint>
 #include <cstring>
 
@@ -44,28 +45,8 @@ int InputTextFile::peekByte() {
     return static_cast<unsigned char>(buffer_[position_]);
 }
 
-namespace {
-
-// The first CR or LF in [from, end), or end. Eight bytes are tested at a time: a word
-// holds a CR or an LF exactly when its bytes XOR CR, or XOR LF, hold a zero byte.
-const char* lineEnd(const char* from, const char* end) {
-    constexpr std::uint64_t ones = 0x0101010101010101u;
-    constexpr std::uint64_t highs = 0x8080808080808080u;
-    while (end - from >= 8) {
-        std::uint64_t word;
-        std::memcpy(&word, from, sizeof word);
-        const std::uint64_t cr = word ^ (ones * '\r');
-        const std::uint64_t lf = word ^ (ones * '\n');
-        if ((((cr - ones) & ~cr) | ((lf - ones) & ~lf)) & highs) break;
-        from += 8;
-    }
-    while (from != end && *from != '\r' && *from != '\n') ++from;
-    return from;
-}
-
-}  // namespace
-
-std::optional<std::string_view> InputTextFile::nextLine(std::size_t keep, std::size_t* length) {
+std::optional<std::string_view> InputTextFile::nextLineAnyWay(std::size_t keep,
+                                                              std::size_t* length) {
     spanning_.clear();
     skipLineFeedAfterCarriageReturn();
     if (position_ == end_ && !refill()) return std::nullopt;

@@ -1,7 +1,11 @@
 #pragma once
 // Text files as the program reads and writes them: readLine and writeLine.
 
+#include <algorithm>
+#include <bit>
 #include <cstddef>
+#include <cstdint>
+#include <cstring>
 #include <memory>
 #include <optional>
 #include <string>
@@ -34,7 +38,29 @@ public:
     // end of the file. At most `keep` characters are kept, the rest of the line is read
     // and dropped; `length`, when given, receives the whole line's length. The view stays
     // valid until the next read: a line within one buffer fill is not copied at all.
-    std::optional<std::string_view> nextLine(std::size_t keep, std::size_t* length = nullptr);
+    std::optional<std::string_view> nextLine(std::size_t keep, std::size_t* length = nullptr) {
+        // Inline for the usual line, whole inside the buffer: a history file is some 500
+        // short lines, and the call would cost as much as finding the line's end.
+        if (!skipLf_ && position_ < end_) {
+            const char* const start = buffer_.get() + position_;
+            const char* const end = buffer_.get() + end_;
+            const char* const stop = lineEnd(start, end);
+            if (stop != end) {
+                const std::size_t piece = static_cast<std::size_t>(stop - start);
+                position_ += piece + 1;
+                if (*stop == '\r') {
+                    if (position_ < end_) {
+                        if (buffer_[position_] == '\n') ++position_;
+                    } else {
+                        skipLf_ = true;
+                    }
+                }
+                if (length) *length = piece;
+                return std::string_view(start, std::min(piece, keep));
+            }
+        }
+        return nextLineAnyWay(keep, length);
+    }
 
     // Next byte, or -1 at the end of the file.
     int nextByte();
@@ -42,6 +68,29 @@ public:
     int peekByte();
 
 private:
+    // The first CR or LF in [from, end), or end. Eight bytes are tested at a time: a word
+    // holds a CR or an LF exactly when its bytes XOR CR, or XOR LF, hold a zero byte.
+    static const char* lineEnd(const char* from, const char* end) {
+        constexpr std::uint64_t ones = 0x0101010101010101u;
+        constexpr std::uint64_t highs = 0x8080808080808080u;
+        while (end - from >= 8) {
+            std::uint64_t word;
+            std::memcpy(&word, from, sizeof word);
+            const std::uint64_t cr = word ^ (ones * '\r');
+            const std::uint64_t lf = word ^ (ones * '\n');
+            const std::uint64_t found = (((cr - ones) & ~cr) | ((lf - ones) & ~lf)) & highs;
+            // Only a byte above a true find can be marked falsely, so the lowest mark is the
+            // first CR or LF: in memory order that is the lowest byte of a little-endian word.
+            if (found && std::endian::native == std::endian::little)
+                return from + std::countr_zero(found) / 8;
+            if (found) break;
+            from += 8;
+        }
+        while (from != end && *from != '\r' && *from != '\n') ++from;
+        return from;
+    }
+    // nextLine for every other case: a line across buffer fills, an LF still to skip.
+    std::optional<std::string_view> nextLineAnyWay(std::size_t keep, std::size_t* length);
     bool refill();
     // A CR ended the last line at the end of a fill: an LF right after it belongs to it.
     void skipLineFeedAfterCarriageReturn();

@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <cstring>
 
+#include "text/same_text.h"
+
 namespace fx {
 
 namespace {
@@ -19,17 +21,13 @@ constexpr int smallControlIds = 1024;
 // How far ahead forEachRow fetches the rows it is about to hand out.
 constexpr std::size_t rowsAhead = 8;
 
-// Equal texts, short ones compared inline: a tick sets some thirty texts, most of
-// them to what they already hold.
-bool sameText(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) return false;
-    if (a.size() < 8 || a.size() > 16) return a == b;
-    std::uint64_t a0, a1, b0, b1;
-    std::memcpy(&a0, a.data(), 8);
-    std::memcpy(&b0, b.data(), 8);
-    std::memcpy(&a1, a.data() + a.size() - 8, 8);
-    std::memcpy(&b1, b.data() + b.size() - 8, 8);
-    return ((a0 ^ b0) | (a1 ^ b1)) == 0;
+// Stores the text; a text of the length already held is copied over it in place, which
+// costs a small part of a general assignment.
+void keepText(std::string& kept, std::string_view text) {
+    if (kept.size() == text.size())
+        text.copy(kept.data(), text.size());
+    else
+        kept.assign(text);
 }
 
 }  // namespace
@@ -142,7 +140,7 @@ void HeadlessLayer::drawText(WindowId id, Point topLeft, std::string_view text) 
     // 8-point bold font) takes the text background, and the text itself is recorded.
     w->image.fill({topLeft.x, topLeft.y, 6 * static_cast<int>(text.size()), 13},
                   w->drawing.textBackground);
-    w->drawnTexts[{topLeft.x, topLeft.y}].assign(text);
+    keepText(w->drawnTexts[{topLeft.x, topLeft.y}], text);
 }
 
 std::optional<std::string> HeadlessLayer::drawnTextAt(WindowId id, Point topLeft) {
@@ -228,7 +226,7 @@ void HeadlessLayer::setControlText(WindowId id, int controlId, std::string_view 
     // A text set to what the control holds costs a comparison: most of the slot boxes
     // keep their texts from one tick to the next.
     HeadlessControl* c = control(id, controlId);
-    if (c && !sameText(c->text, text)) c->text.assign(text);
+    if (c && !sameText(c->text, text)) keepText(c->text, text);
 }
 
 bool HeadlessLayer::isEnabled(WindowId id, int controlId) {

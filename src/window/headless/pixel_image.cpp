@@ -38,10 +38,11 @@ void PixelImage::fill(Rect rect, Colour colour) {
         openFill_ = npos;
         forgotten_ = 0;
     }
-    const auto [latest, first] = latestFill_.try_emplace(packed(area), pending_.size());
+    bool first = false;
+    std::size_t& latest = latestFill_.findOrAdd(packed(area), pending_.size(), first);
     if (!first) {
-        forgetFillAndItsLines(latest->second);
-        latest->second = pending_.size();
+        forgetFillAndItsLines(latest);
+        latest = pending_.size();
     }
     record({Kind::Fill, colour, area, npos});
     // Drawn at once when too much was pending; else the lines that follow may lie inside.
@@ -94,8 +95,7 @@ void PixelImage::dropForgotten() {
         pending_[kept++] = drawing;
     }
     pending_.resize(kept);
-    for (auto& [area, index] : latestFill_) index = newIndex[index];
-    std::erase_if(latestFill_, [](const auto& entry) { return entry.second == npos; });
+    latestFill_.renumber(newIndex);
     if (openFill_ != npos) openFill_ = newIndex[openFill_];
     forgotten_ = 0;
 }

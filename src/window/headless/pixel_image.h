@@ -8,9 +8,9 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <unordered_map>
 #include <vector>
 
+#include "window/headless/fill_index.h"
 #include "window/window_types.h"
 
 namespace fx {
@@ -58,7 +58,7 @@ private:
     mutable std::vector<Colour> pixels_;
     mutable std::vector<Drawing> pending_;  // oldest first
     // The latest pending fill of each rectangle, by packed rectangle.
-    mutable std::unordered_map<std::uint64_t, std::size_t> latestFill_;
+    mutable FillIndex latestFill_;
     mutable std::size_t openFill_ = npos;  // the fill that following lines may lie inside
     mutable std::size_t forgotten_ = 0;
     std::vector<std::size_t> newIndex_;  // dropForgotten's working room
