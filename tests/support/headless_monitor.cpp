@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <stdexcept>
 
 #include "app/startup.h"
 #include "ranking/ranking.h"
@@ -38,23 +37,22 @@ HeadlessMonitor::HeadlessMonitor(fx::VariantId id) : variant(fx::variant(id)) {}
 
 HeadlessMonitor::~HeadlessMonitor() = default;
 
-int HeadlessMonitor::pairIndex(std::string_view name) const {
-    for (int k = 0; k < fx::pairCount; ++k)
-        if (variant.pairTable[k] == name) return k;
-    throw std::invalid_argument("no such pair in this variant");
-}
-
-void HeadlessMonitor::writeData(int rows, std::function<float(int, int)> price) {
-    if (!price) price = [this](int pair, int) { return typicalPrice(symbol(pair)); };
+void writeMonitorData(const TempFolder& folder, const fx::Variant& variant, int rows,
+                      std::function<float(int pair, int row)> price) {
     for (int k = 0; k < fx::pairCount; ++k) {
+        const std::string symbol(variant.pairTable[k]);
         std::string content;
-        for (int r = 0; r < rows; ++r) content += historyDate(r) + "," + priceText(price(k, r)) + "\r\n";
-        writeHistoryLines(k, content);
-        writeRealtime(k, priceText(price(k, 0)));
+        for (int r = 0; r < rows; ++r)
+            content += historyDate(r) + "," +
+                       priceText(price ? price(k, r) : typicalPrice(symbol)) + "\r\n";
+        folder.write(symbol + ".csv", content);
+        folder.write(symbol + "_RT.csv", priceText(price ? price(k, 0) : typicalPrice(symbol)));
     }
 }
 
-void HeadlessMonitor::setPrice(int pair, float price) const { writeRealtime(pair, priceText(price)); }
+void HeadlessMonitor::movePrice(int pair, float delta) const {
+    writeRealtime(pair, priceText(typicalPrice(symbol(pair)) + delta));
+}
 
 void HeadlessMonitor::buildWindows() {
     monitor_ = std::make_unique<fx::Monitor>(variant, layer, clock, folder.pathOf("fxmonitor.exe"),

@@ -13,6 +13,7 @@
 #include "monitor/main_window.h"
 #include "monitor/monitor.h"
 #include "monitor/options_window.h"
+#include "monitor/pairs.h"
 #include "support/temp_folder.h"
 #include "text/clock.h"
 #include "window/headless/headless_layer.h"
@@ -30,6 +31,10 @@ float typicalPrice(std::string_view symbol);
 std::string historyDate(int row);
 // The lines of `lines` that start with the prefix.
 Lines startingWith(const Lines& lines, std::string_view prefix);
+// The fourteen history files, `rows` lines each, every pair at its typical price unless
+// `price` says otherwise; and a real-time file per pair at the row-0 price.
+void writeMonitorData(const TempFolder& folder, const fx::Variant& variant, int rows,
+                      std::function<float(int pair, int row)> price = nullptr);
 
 class HeadlessMonitor {
 public:
@@ -42,22 +47,19 @@ public:
     fx::SettableClock clock{fx::LocalTime{2009, 3, 7, 14, 19, 5}};
 
     // --- data files ---
-    // The fourteen history files, `rows` lines each, every pair at its typical price
-    // unless `price` says otherwise; and a real-time file per pair at the row-0 price.
-    void writeData(int rows, std::function<float(int pair, int row)> price = nullptr);
+    void writeData(int rows, std::function<float(int pair, int row)> price = nullptr) {
+        writeMonitorData(folder, variant, rows, std::move(price));
+    }
     void writeHistoryLines(int pair, std::string_view content) const {
         folder.write(symbol(pair) + ".csv", content);
     }
     void writeRealtime(int pair, std::string_view content) const {
         folder.write(symbol(pair) + "_RT.csv", content);
     }
-    void setPrice(int pair, float price) const;
     // The real-time price `delta` away from the pair's typical price.
-    void movePrice(int pair, float delta) const {
-        setPrice(pair, typicalPrice(symbol(pair)) + delta);
-    }
+    void movePrice(int pair, float delta) const;
     std::string symbol(int pair) const { return std::string(variant.pairTable.at(pair)); }
-    int pairIndex(std::string_view symbol) const;
+    int pairIndex(std::string_view symbol) const { return fx::pairIndexOf(variant, symbol); }
     // The symbol at a position of PairGroups (0 to 6 the buy group, 7 to 13 the sell group).
     std::string groupSymbol(int position) const { return symbol(fx::pairGroupOrder[position]); }
 
@@ -94,7 +96,6 @@ public:
     Lines logDescriptions();  // newest first
     // The rows logged since the last call, oldest first.
     Lines newLogLines();
-    std::string slotPair(int slotIndex) { return mainText(fx::mainwin::slotPairBox(slotIndex)); }
     std::string slotValue(int slotIndex) { return mainText(fx::mainwin::slotPriceBox(slotIndex)); }
     std::string mainText(int controlId) { return layer.controlText(mainWindow(), controlId); }
     bool mainEnabled(int controlId) { return layer.isEnabled(mainWindow(), controlId); }

@@ -28,20 +28,14 @@ std::string text(HWND control) {
 class ProgramRunTest : public ::testing::TestWithParam<const char*> {
 protected:
     // Seven days of history and prices in the working folder; in the program's own folder
-    // the program and real-time files with EURUSD 50 pips up.
+    // the program, empty history files and real-time files with EURUSD 50 pips up.
     void SetUp() override {
-        const fx::Variant* variant = fx::variantByName(GetParam());
-        for (int k = 0; k < fx::pairCount; ++k) {
-            const std::string symbol(variant->pairTable[k]);
-            const float price = fxtest::typicalPrice(symbol);
-            std::string history;
-            for (int day = 0; day < 7; ++day)
-                history += fxtest::historyDate(day) + "," + std::to_string(price) + "\r\n";
-            working.write(symbol + ".csv", history);
-            working.write(symbol + "_RT.csv", std::to_string(price));
-            own.write(symbol + "_RT.csv",
-                      std::to_string(symbol == "EURUSD" ? price + 0.0050f : price));
-        }
+        const fx::Variant& variant = *fx::variantByName(GetParam());
+        fxtest::writeMonitorData(working, variant, 7);
+        fxtest::writeMonitorData(own, variant, 0, [&](int pair, int) {
+            const std::string_view symbol = variant.pairTable[pair];
+            return fxtest::typicalPrice(symbol) + (symbol == "EURUSD" ? 0.0050f : 0.0f);
+        });
         CopyFileA(built.c_str(), own.pathOf("fxmonitor.exe").c_str(), FALSE);
     }
     // The main window once start-up has logged its first row, real-time mode switched on.

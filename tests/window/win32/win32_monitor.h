@@ -149,17 +149,7 @@ public:
     ModalScript modals{layer};
     fx::SettableClock clock{fx::LocalTime{2009, 3, 7, 14, 19, 5}};
 
-    // Fourteen history files of `rows` lines, and the real-time files, at typical prices.
-    void writeData(int rows) {
-        for (std::string_view pair : variant.pairTable) {
-            const std::string symbol(pair);
-            const std::string price = std::to_string(typicalPrice(symbol));
-            std::string content;
-            for (int r = 0; r < rows; ++r) content += historyDate(r) + "," + price + "\r\n";
-            folder.write(symbol + ".csv", content);
-            folder.write(symbol + "_RT.csv", price);
-        }
-    }
+    void writeData(int rows) { writeMonitorData(folder, variant, rows); }
 
     void start() {
         monitor_ = std::make_unique<fx::Monitor>(variant, layer, clock,
