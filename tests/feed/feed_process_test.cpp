@@ -34,7 +34,8 @@ class FeedSignalTest : public ::testing::TestWithParam<int> {};
 
 TEST_P(FeedSignalTest, StopsCleanlyAndLeavesNoTemporaryFile) {
     TempFolder folder;
-    for (const std::string_view symbol : sampleSymbols) copyFromSample(symbol, folder.path(), true);
+    for (const std::string_view symbol : fx::market::knownSymbols)
+        copyFromSample(symbol, folder.path(), true);
     const std::string before = folder.read("EURUSD_RT.csv");
     FeedProcess feed({"--interval-ms=1", "--seed=5", folder.path()});
     const auto deadline = Clock::now() + 10s;

@@ -113,7 +113,8 @@ TEST_F(FeedTest, TicksFilesAreCheckedThenWrittenFieldByField) {
 // first line seen must be a whole price: never empty, cut short or missing. Was: on
 // Windows, renaming a new file over the old made the reader's open fail now and then.
 TEST_F(FeedTest, AtomicWritesNeverShowAPartialLineNorAMissingFile) {
-    for (const std::string_view symbol : sampleSymbols) copyFromSample(symbol, folder.path(), true);
+    for (const std::string_view symbol : fx::market::knownSymbols)
+        copyFromSample(symbol, folder.path(), true);
     options.count = 60;
     std::atomic<bool> finished{false};
     int status = -1;
@@ -126,7 +127,7 @@ TEST_F(FeedTest, AtomicWritesNeverShowAPartialLineNorAMissingFile) {
     long long reads = 0;
     std::vector<std::string> bad;
     while (!finished) {
-        for (const std::string_view symbol : sampleSymbols) {
+        for (const std::string_view symbol : fx::market::knownSymbols) {
             const auto line = fx::readFirstLine(folder.pathOf(std::string(symbol) + "_RT.csv"));
             ++reads;
             if (!line || !isFullPriceText(symbol, *line)) bad.push_back(line.value_or("<missing>"));

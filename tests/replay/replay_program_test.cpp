@@ -32,23 +32,6 @@ TEST(ReplayProgramTest, DonePrintsTheLogWithLfLineEndsAndHelpTheUsage) {
     EXPECT_EQ(linesOf(r.data.folder.read("s.csv")).size(), 3u);
 }
 
-TEST(ReplayProgramTest, OutputFilesThatCannotBeCreatedExitTwo) {
-    const struct {
-        std::string arguments;
-        std::string message;
-    } cases[] = {
-        {"--slots none/s.csv", "none/s.csv: the slots file cannot be created"},
-        {"--report none/r.html", "none/r.html: the report file cannot be created"},
-    };
-    fxtest::ReplayRun r;
-    r.data.folder.write("ticks.csv", v17bHeader + "!reference 0\n" + r.prices(1));
-    for (const auto& c : cases) {
-        const auto run = runProgram(r, c.arguments + " ticks.csv");
-        EXPECT_EQ(run.status, fx::replayUsageError) << c.arguments;
-        EXPECT_EQ(run.err, "fxmonitor-replay: " + c.message + "\n");
-    }
-}
-
 TEST(ReplayProgramTest, ErrorExitsLeaveStdoutEmpty) {
     const struct {
         std::string arguments;

@@ -117,17 +117,24 @@ TEST(ReplayTest, NoOutputFileReplacesAnInputFile) {
     }
 }
 
-// A write that fails (a full disk) is reported at the end, after the log, and exits 2.
-TEST(ReplayTest, OutputFilesWhoseWritesFailExitTwo) {
-    for (const char* option : {"--slots", "--report"}) {
+// An output file that cannot be made stops the replay before it starts; a write that fails
+// (a full disk) is reported at the end, after the log. Either way the exit status is 2.
+TEST(ReplayTest, OutputFilesThatFailExitTwo) {
+    const struct {
+        const char* option;
+        const char* name;
+        const char* fault;
+    } cases[] = {
+        {"--slots", "none/out", ": the slots file cannot be created\n"},
+        {"--slots", "out", ": the slots file could not be written whole\n"},
+        {"--report", "out", ": the report could not be written whole\n"},
+    };
+    for (const auto& c : cases) {
         fxtest::ReplayRun r;
         const fx::platform::SimulatedWriteFailure diskFull;
-        r.run(fxtest::v17bHeader + "!reference 0\n" + r.prices(1), {option, r.pathOf("out")});
-        EXPECT_EQ(r.status, fx::replayUsageError) << option;
-        EXPECT_EQ(r.err, "fxmonitor-replay: " + r.pathOf("out") +
-                             (option == std::string("--slots")
-                                  ? ": the slots file could not be written whole\n"
-                                  : ": the report could not be written whole\n"));
+        r.run(fxtest::v17bHeader + "!reference 0\n" + r.prices(1), {c.option, r.pathOf(c.name)});
+        EXPECT_EQ(r.status, fx::replayUsageError) << c.fault;
+        EXPECT_EQ(r.err, "fxmonitor-replay: " + r.pathOf(c.name) + c.fault);
     }
 }
 

@@ -2,7 +2,6 @@
 // What the feed's tests share: the committed sample folder, the shape of a price text as
 // the feed writes it, and fxfeed as a child process (POSIX), its stderr in a file when asked.
 
-#include <array>
 #include <filesystem>
 #include <string>
 #include <string_view>
@@ -19,12 +18,9 @@
 #include <vector>
 #endif
 
-namespace fxtest {
+#include "datatools/market.h"
 
-// Every symbol any variant uses.
-inline constexpr std::array<std::string_view, 16> sampleSymbols = {
-    "GBPUSD", "EURGBP", "GBPJPY", "USDCHF", "NZDJPY", "CADJPY", "AUDJPY", "EURJPY",
-    "EURUSD", "USDJPY", "AUDUSD", "USDCAD", "NZDUSD", "GBPCHF", "CHFJPY", "EURCHF"};
+namespace fxtest {
 
 // Digits, ".", and exactly 3 decimals for a yen pair, 5 for any other.
 inline bool isFullPriceText(std::string_view symbol, std::string_view text) {
