@@ -43,7 +43,6 @@ TEST(RatesImportTest, ReadsSemicolonTablesWithDecimalCommasAgainstAnotherBase) {
 }
 
 TEST(RatesImportTest, UnusableTablesWriteNothingAndRejectedLinesAreNamed) {
-    using namespace std::string_literals;
     const struct {
         bool exists;
         std::string content;
@@ -51,7 +50,7 @@ TEST(RatesImportTest, UnusableTablesWriteNothingAndRejectedLinesAreNamed) {
     } unusable[] = {
         {false, "", "cannot be opened"},
         {true, "", "the file has no lines"},
-        {true, "\xff\xfe" "D\0a\0"s, "the file is UTF-16 text; save it as UTF-8 or ANSI text"},
+        {true, "\377\376D", "the file is UTF-16 text; save it as UTF-8 or ANSI text"},
         {true, "Rate,USD,JPY\n2024-12-19,1,150\n",
          "line 1: the header names no date column (Date, Day, ...)"},
         {true, "Date,JPY\nundefined,150\n",

@@ -11,6 +11,7 @@
 #include "feed/feed_options.h"
 #include "prices/price_files.h"
 #include "support/feed_process.h"
+#include "support/replay_run.h"
 #include "support/temp_folder.h"
 #include "text/numbers.h"
 
@@ -34,7 +35,6 @@ protected:
     std::string firstLine(std::string_view symbol) const {
         return fx::readFirstLine(folder.pathOf(std::string(symbol) + "_RT.csv")).value_or("");
     }
-    double price(std::string_view symbol) const { return fx::parseNumber(firstLine(symbol)); }
     bool leftovers() const {
         for (const auto& entry : std::filesystem::directory_iterator(folder.path()))
             if (entry.path().filename().string().find("tmp") != std::string::npos) return true;
@@ -42,10 +42,9 @@ protected:
     }
     // A ticks file for v17b: a comment, the header, then the given lines.
     std::string writeTicks(const std::vector<std::string>& lines) const {
-        std::string text = "# recorded by hand\r\ntime";
-        for (const std::string_view symbol : v17b.pairTable) text += "," + std::string(symbol);
-        for (const std::string& line : lines) text += "\r\n" + line;
-        folder.write("session.ticks", text + "\r\n");
+        std::string text = "# recorded by hand\r\n" + v17bHeader;
+        for (const std::string& line : lines) text += line + "\r\n";
+        folder.write("session.ticks", text);
         return folder.pathOf("session.ticks");
     }
     // A price line at the time, every field "1.25" except those `changed` gives.
@@ -75,7 +74,7 @@ TEST_F(FeedTest, WalkStartsAtTheLatestHistoryPricesDerivingMissingOnesFromCrosse
         const std::string history = folder.read(std::string(symbol) + ".csv");
         const double last = fx::parseNumber(history.substr(history.rfind(',') + 1));
         // Derived prices may differ from the file's own in the last decimals.
-        EXPECT_NEAR(price(symbol), last, last * 2e-5) << symbol;
+        EXPECT_NEAR(fx::parseNumber(firstLine(symbol)), last, last * 2e-5) << symbol;
     }
     EXPECT_FALSE(folder.exists("USDCHF_RT.csv"));
     EXPECT_FALSE(folder.exists("USDCAD_RT.csv"));

@@ -71,7 +71,7 @@ TEST_F(EventLogTest, ASaveThatCannotBeCreatedOrWrittenIsReportedAsFailed) {
     EXPECT_EQ(hm.messageTexts(), fxtest::Lines(2, "File write failed."));
 }
 
-TEST_F(EventLogTest, ClearAnsweredNoKeepsEveryRow) {
+TEST_F(EventLogTest, ClearAnsweredNoKeepsEveryRowAndYesAlsoDeletesRowsLoggedWhileAsking) {
     fx::logEvent(hm.monitor(), "Keep me");
     hm.layer.queueMessageAnswer(MessageAnswer::No);
     hm.chooseMenu(fx::mainwin::clearLogItem);
@@ -79,9 +79,7 @@ TEST_F(EventLogTest, ClearAnsweredNoKeepsEveryRow) {
     expectLastMessage(hm, "Are you sure you want to clear your log?", "Clear Log",
                       MessageIcon::Question, MessageButtons::YesNo);
     EXPECT_EQ(hm.logDescriptions(), (std::vector<std::string>{"Keep me", "Started ZA Daderer"}));
-}
 
-TEST_F(EventLogTest, ClearAnsweredYesAlsoDeletesRowsLoggedWhileAsking) {
     hm.layer.queueMessageAnswer(MessageAnswer::Yes,
                                 [this] { fx::logEvent(hm.monitor(), "While asking"); });
     hm.chooseMenu(fx::mainwin::clearLogItem);

@@ -5,8 +5,6 @@
 
 #include <gtest/gtest.h>
 
-#include "report/session_record.h"
-
 namespace {
 
 TEST(ReportPageTest, NamesTheUserGaveAreEscaped) {

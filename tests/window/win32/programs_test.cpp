@@ -18,13 +18,6 @@ std::string title(const std::string& variant) {
     return "Vantrel IA Monitor/Simulator (Original) v" + variant + " by Dorsan";
 }
 
-// A control's text in another process, asked of the control itself.
-std::string text(HWND control) {
-    char buffer[256] = "";
-    SendMessageA(control, WM_GETTEXT, sizeof buffer, reinterpret_cast<LPARAM>(buffer));
-    return buffer;
-}
-
 class ProgramRunTest : public ::testing::TestWithParam<const char*> {
 protected:
     // Seven days of history and prices in the working folder; in the program's own folder
@@ -63,8 +56,8 @@ TEST_P(ProgramRunTest, ReadsHistoryFromTheWorkingFolderRealTimeFromItsOwnAndEnds
     HWND main = startInRealTime(program);
     ASSERT_NE(main, nullptr) << "no window titled " << title(GetParam());
     EXPECT_EQ(SendMessageA(GetDlgItem(main, 3), CB_GETCOUNT, 0, 0), 7);
-    EXPECT_TRUE(fxtest::waitFor([&] { return text(GetDlgItem(main, 20)) == " 50"; }));
-    EXPECT_EQ(text(GetDlgItem(main, 5)), "EURUSD");
+    EXPECT_TRUE(fxtest::waitFor([&] { return fxtest::windowText(GetDlgItem(main, 20)) == " 50"; }));
+    EXPECT_EQ(fxtest::windowText(GetDlgItem(main, 5)), "EURUSD");
     PostMessageA(main, WM_COMMAND, MAKEWPARAM(4, 0), 0);  // "Quit"
     EXPECT_EQ(program.exitCode(), 0u);
 }
@@ -116,8 +109,6 @@ TEST_P(OneProgramTest, SaveLogWritesIntoTheStartUpFolderAfterASoundWasChosenElse
     HWND complete = program.window("Complete");
     ASSERT_NE(complete, nullptr);
     fxtest::pressButton(complete, IDOK);
-    PostMessageA(main, WM_COMMAND, MAKEWPARAM(4, 0), 0);  // "Quit"
-    EXPECT_EQ(program.exitCode(), 0u);
     const auto savedLogs = [](const fxtest::TempFolder& folder) {
         int count = 0;
         for (const auto& entry : std::filesystem::directory_iterator(folder.path()))

@@ -41,9 +41,10 @@ inline bool waitFor(const std::function<bool()>& condition,
     return true;
 }
 
+// Asked of the window itself, so that it answers for a control of another process too.
 inline std::string windowText(HWND window) {
     char text[1024] = "";
-    GetWindowTextA(window, text, sizeof text);
+    SendMessageA(window, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
     return text;
 }
 
