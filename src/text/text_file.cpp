@@ -64,14 +64,7 @@ std::optional<std::string_view> InputTextFile::nextLineAnyWay(std::size_t keep,
             if (!refill()) break;  // a last line without a terminator is still a line
             continue;
         }
-        position_ += piece + 1;
-        if (*stop == '\r') {
-            if (position_ < end_) {
-                if (buffer_[position_] == '\n') ++position_;
-            } else {
-                skipLf_ = true;
-            }
-        }
+        passLineEnd(*stop, piece);
         if (length) *length = total;
         if (total == piece) return std::string_view(start, std::min(piece, keep));
         spanning_.append(start, std::min(piece, keep - spanning_.size()));

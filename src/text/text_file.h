@@ -47,14 +47,7 @@ public:
             const char* const stop = lineEnd(start, end);
             if (stop != end) {
                 const std::size_t piece = static_cast<std::size_t>(stop - start);
-                position_ += piece + 1;
-                if (*stop == '\r') {
-                    if (position_ < end_) {
-                        if (buffer_[position_] == '\n') ++position_;
-                    } else {
-                        skipLf_ = true;
-                    }
-                }
+                passLineEnd(*stop, piece);
                 if (length) *length = piece;
                 return std::string_view(start, std::min(piece, keep));
             }
@@ -88,6 +81,16 @@ private:
         }
         while (from != end && *from != '\r' && *from != '\n') ++from;
         return from;
+    }
+    // Moves past a line of `piece` characters and its end: a CR takes an LF right after
+    // it along, or leaves it to be skipped when the fill ends between the two.
+    void passLineEnd(char terminator, std::size_t piece) {
+        position_ += piece + 1;
+        if (terminator != '\r') return;
+        if (position_ == end_)
+            skipLf_ = true;
+        else if (buffer_[position_] == '\n')
+            ++position_;
     }
     // nextLine for every other case: a line across buffer fills, an LF still to skip.
     std::optional<std::string_view> nextLineAnyWay(std::size_t keep, std::size_t* length);
