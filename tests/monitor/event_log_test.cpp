@@ -55,6 +55,7 @@ TEST_F(EventLogTest, SaveWritesEveryRowNewestFirstWithNoCap) {
     expected += std::string(stamp) + "Started ZA Daderer\r\n";
     EXPECT_EQ(hm.folder.read(saveFileName), expected);
     expectLastMessage(hm, "Log file creation complete.", "Complete");
+    EXPECT_EQ(hm.layer.rowCount(hm.mainWindow(), fx::mainwin::eventLogList), 2500);
 }
 
 // Was: a save whose lines could not be written (disk full) was reported as complete.
