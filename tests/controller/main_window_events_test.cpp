@@ -2,7 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
+
 #include "monitor/main_window.h"
+#include "window/headless/pixel_image.h"
 #include "support/headless_monitor.h"
 
 namespace {
@@ -98,6 +101,50 @@ TEST(ReferenceDayTest, OnlyV17MayFlipTheBiasAndNoVariantLogsTheNewAnchors) {
         EXPECT_TRUE(fxtest::startingWith(h.logDescriptions(), "New -").empty());
         EXPECT_EQ(h.monitor().ranking.bottomAnchorPair, "EURUSD");
     }
+}
+
+// A new day forgets the anchors but not the slots: its first ranking draws its arrows
+// against the slots of the old day's last ranking.
+TEST(ReferenceDayTest, TheNewDaysFirstRankingDrawsArrowsAgainstTheOldDaysSlots) {
+    HeadlessMonitor h;
+    const int eurusd = h.pairIndex("EURUSD");
+    // EURUSD stands 50 pips above day 0 (slot 1) and 50 pips below day 1 (slot 14).
+    h.writeData(2, [&](int pair, int row) {
+        return fxtest::typicalPrice(h.symbol(pair)) + (pair == eurusd && row == 1 ? 0.0100f : 0);
+    });
+    h.movePrice(eurusd, 0.0050f);
+    h.start();
+    h.chooseReferenceDay(0);
+    ASSERT_EQ(h.mainText(mw::slotPairBox(0)), "EURUSD");
+    const int cadjpy = fx::pairGroupOrder[0];
+    ASSERT_EQ(h.mainText(mw::slotPairBox(3)), h.symbol(cadjpy));
+    h.chooseReferenceDay(1);
+    // CADJPY rises from slot 4 to slot 1, EURUSD falls from slot 1 to slot 14.
+    ASSERT_EQ(h.mainText(mw::slotPairBox(0)), h.symbol(cadjpy));
+    ASSERT_EQ(h.mainText(mw::slotPairBox(13)), "EURUSD");
+    const fx::PixelImage& image = h.layer.window(h.mainWindow())->image;
+    const auto shaft = [&image](int slotIndex) { return image.at(10, 140 + 24 * slotIndex + 10); };
+    EXPECT_EQ(shaft(0), fx::rgb(34, 139, 34));
+    EXPECT_EQ(shaft(13), fx::rgb(238, 0, 0));
+}
+
+// The list shows EURUSD's dates, and the log names the date the list shows, whatever
+// date another pair's history has in that row.
+TEST(ReferenceDayTest, TheLoggedDateIsEurusdsEvenWhereAnotherPairHasAnotherDate) {
+    HeadlessMonitor h;
+    h.writeData(2);
+    h.writeHistoryLines(h.pairIndex("GBPUSD"), "12-30-1999,1.2345\r\n12-31-1999,1.2345\r\n");
+    h.start();
+    h.chooseReferenceDay(1);
+    EXPECT_EQ(h.logDescriptions()[0], "New Reference date: " + fxtest::historyDate(1));
+}
+
+// Checking "Real-Time Mode" starts the main window's timer 1 with a period of 1000 ms.
+TEST(RealTimeModeTest, StartsTimerOneAtOneSecond) {
+    HeadlessMonitor h;
+    h.startWithReferenceDay();
+    h.clickMain(mw::realTimeModeCheck);
+    EXPECT_EQ(h.layer.window(h.mainWindow())->runningTimers, (std::map<int, int>{{1, 1000}}));
 }
 
 // Was: a tick during an earlier tick's "Not Found" box started a cycle inside the

@@ -111,6 +111,22 @@ TEST(TradeSimulatorTest, ABasketOpenedOverAnOpenOneReplacesItWithoutAProfitRow) 
     EXPECT_TRUE(fxtest::startingWith(h.logDescriptions(), "Basket Profit").empty());
 }
 
+// The same price moves value a sell basket at the negated pips of a buy basket.
+TEST(TradeSimulatorTest, ASellBasketCountsTheFallOfEveryPair) {
+    const struct {
+        int button;
+        const char* pips;
+    } cases[] = {{mw::buyButton, " 12"}, {mw::sellButton, " -12"}};
+    for (const auto& c : cases) {
+        fxtest::HeadlessMonitor h;
+        h.startInRealTime();
+        h.clickMain(c.button);
+        h.movePrice(h.pairIndex("EURUSD"), 0.0012f);
+        h.tick(1);
+        EXPECT_EQ(h.mainText(mw::pipsBox), c.pips) << c.button;
+    }
+}
+
 // PairTable entry 3 is USDCHF in v17 and v17c but NZDJPY in v17b.
 TEST(TradeSimulatorTest, EachVariantValuesItsOwnSymbols) {
     for (fx::VariantId variant : fxtest::allVariants) {

@@ -113,6 +113,9 @@ TEST(BiasFlipTest, OnlyASignChangeBetweenTwoRunsIsAFlip) {
         {{12, 0, -3}, {}},
         {{-3}, {}},  // against the 9999 of start-up a negative bias would look like a flip
         {{9999, -3}, {}},
+        // Only 9999 itself means none: a larger bias (one jump of USDJPY to 290 makes one)
+        // is compared like any other.
+        {{13000, -3}, {"Reference Bias Flipped Negative!"}},
     };
     for (const auto& c : cases) {
         fxtest::HeadlessMonitor h;

@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
+
+#include "imported_call.h"
 #include "win32_monitor.h"
 
 namespace {
@@ -10,6 +13,27 @@ namespace {
 using fx::mainwin::slotPairBox;
 using fx::mainwin::slotPriceBox;
 using fxtest::screenPixel;
+
+// The timers set through USER32 while a test runs: timer id -> period in ms.
+std::map<UINT_PTR, UINT> timersSet;
+UINT_PTR(WINAPI* realSetTimer)(HWND, UINT_PTR, UINT, TIMERPROC) = nullptr;
+
+UINT_PTR WINAPI recordingSetTimer(HWND window, UINT_PTR id, UINT period, TIMERPROC procedure) {
+    timersSet[id] = period;
+    return realSetTimer(window, id, period, procedure);
+}
+
+TEST(RealTimeTest, RealTimeModeSetsTimerOneOfTheMainWindowToOneSecond) {
+    fxtest::ImportedCall setTimer("user32.dll", "SetTimer", reinterpret_cast<void*>(&recordingSetTimer));
+    ASSERT_TRUE(setTimer.found());
+    realSetTimer = setTimer.original<decltype(realSetTimer)>();
+    fxtest::Win32Monitor app;
+    app.writeData(3);
+    app.start();
+    timersSet.clear();
+    app.startRealTime();
+    EXPECT_EQ(timersSet, (std::map<UINT_PTR, UINT>{{1, 1000}}));
+}
 
 TEST(RealTimeTest, SlotColoursAndArrowsReachTheScreenAndSurviveBeingPaintedOver) {
     fxtest::Win32Monitor app;
