@@ -175,13 +175,19 @@ void onRealTimeTick(Monitor& monitor) {
 }
 
 void drawStatusPanel(Monitor& monitor) {
-    for (const mainwin::StatusText& text : mainwin::statusPanel) {
-        // Six texts a second, each made in place: the value is a short text.
+    const LocalTime now = monitor.clock.now();
+    for (std::size_t i = 0; i < mainwin::statusPanel.size(); ++i) {
+        const mainwin::StatusText& text = mainwin::statusPanel[i];
         const bool isTime = text.value == mainwin::StatusValue::Time;
-        const std::string time = isTime ? timeText(monitor.clock.now()) : std::string();
-        const NumberText number(isTime ? 0 : statusNumber(monitor.ranking, text.value));
-        const std::string_view value = isTime ? std::string_view(time) : number.view();
-        const std::string_view parts[] = {text.caption, value, text.trailingBlanks};
+        const int value = isTime ? (now.hour * 60 + now.minute) * 60 + now.second
+                                 : statusNumber(monitor.ranking, text.value);
+        // A text that would be drawn as it stands is left alone: most stay for many ticks.
+        if (monitor.shown.status[i] == value) continue;
+        monitor.shown.status[i] = value;
+        const std::string time = isTime ? timeText(now) : std::string();
+        const NumberText number(isTime ? 0 : value);
+        const std::string_view shown = isTime ? std::string_view(time) : number.view();
+        const std::string_view parts[] = {text.caption, shown, text.trailingBlanks};
         char line[128];
         std::size_t length = 0;
         for (std::string_view part : parts) {

@@ -6,7 +6,6 @@
 #include "monitor/event_log.h"
 #include "monitor/main_window.h"
 #include "monitor/monitor.h"
-#include "monitor/pairs.h"
 #include "text/numbers.h"
 #include "text/rounding.h"
 
@@ -66,7 +65,7 @@ void updateBasketPips(Monitor& monitor) {
     for (int k = 0; k < pairCount; ++k) {
         terms[k] =
             basketTerm(direction, monitor.trade.entryPrice[k], monitor.prices.currentPrice[k],
-                       pipFactor(monitor.state.PairTable[k]));
+                       monitor.variant.pipFactors[k]);
     }
     monitor.layer.setControlText(monitor.mainWindow, mainwin::pipsBox,
                                  NumberText(basketTotal(terms)).view());

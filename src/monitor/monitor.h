@@ -10,6 +10,7 @@
 #include "monitor/controller_state.h"
 #include "monitor/price_data.h"
 #include "monitor/ranking_state.h"
+#include "monitor/shown_state.h"
 #include "monitor/state.h"
 #include "monitor/trade_state.h"
 #include "monitor/variants.h"
@@ -47,6 +48,7 @@ struct Monitor {
     RankingState ranking;
     ControllerState controller;
     TradeState trade;
+    ShownState shown;
     WindowId mainWindow = noWindow;
     WindowId optionsWindow = noWindow;
     // The first line of a pair's real-time file, by PairTable index: when set, nothing

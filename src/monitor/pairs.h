@@ -12,7 +12,9 @@ namespace fx {
 inline constexpr int referenceDatePair = 7;
 
 // Pips per unit of price: 100 for symbols ending in "JPY", 10000 for all others.
-float pipFactor(std::string_view symbol);
+constexpr float pipFactor(std::string_view symbol) {
+    return symbol.ends_with("JPY") ? 100.0f : 10000.0f;
+}
 
 // The pair index of an exact, case-sensitive symbol in the variant's PairTable, or -1.
 int pairIndexOf(const Variant& variant, std::string_view symbol);

@@ -1,14 +1,34 @@
 #include "monitor/variants.h"
 
+#include "monitor/pairs.h"
+
 namespace fx {
 namespace {
+
+using PairTable = std::array<std::string_view, pairCount>;
+
+constexpr std::array<float, pairCount> pipFactorsOf(const PairTable& table) {
+    std::array<float, pairCount> factors{};
+    for (int k = 0; k < pairCount; ++k) factors[k] = pipFactor(table[k]);
+    return factors;
+}
+
+constexpr PairTable table17 = {"GBPUSD", "EURGBP", "GBPJPY", "USDCHF", "CADJPY",
+                               "AUDJPY", "EURJPY", "EURUSD", "USDJPY", "AUDUSD",
+                               "USDCAD", "GBPCHF", "CHFJPY", "EURCHF"};
+constexpr PairTable table17b = {"GBPUSD", "EURGBP", "GBPJPY", "NZDJPY", "CADJPY",
+                                "AUDJPY", "EURJPY", "EURUSD", "USDJPY", "AUDUSD",
+                                "NZDUSD", "GBPCHF", "CHFJPY", "EURCHF"};
+constexpr PairTable table17c = {"GBPUSD", "EURGBP", "GBPJPY", "USDCHF", "NZDJPY",
+                                "AUDJPY", "EURJPY", "EURUSD", "USDJPY", "AUDUSD",
+                                "NZDUSD", "GBPCHF", "CHFJPY", "EURCHF"};
 
 constexpr Variant v17{
     VariantId::V17,
     "17",
     "Vantrel IA Monitor/Simulator (Original) v17 by Dorsan",
-    {"GBPUSD", "EURGBP", "GBPJPY", "USDCHF", "CADJPY", "AUDJPY", "EURJPY", "EURUSD", "USDJPY",
-     "AUDUSD", "USDCAD", "GBPCHF", "CHFJPY", "EURCHF"},
+    table17,
+    pipFactorsOf(table17),
     false,
     false,
 };
@@ -17,8 +37,8 @@ constexpr Variant v17b{
     VariantId::V17b,
     "17b",
     "Vantrel IA Monitor/Simulator (Original) v17b by Dorsan",
-    {"GBPUSD", "EURGBP", "GBPJPY", "NZDJPY", "CADJPY", "AUDJPY", "EURJPY", "EURUSD", "USDJPY",
-     "AUDUSD", "NZDUSD", "GBPCHF", "CHFJPY", "EURCHF"},
+    table17b,
+    pipFactorsOf(table17b),
     true,
     true,
 };
@@ -27,8 +47,8 @@ constexpr Variant v17c{
     VariantId::V17c,
     "17c",
     "Vantrel IA Monitor/Simulator (Original) v17c by Dorsan",
-    {"GBPUSD", "EURGBP", "GBPJPY", "USDCHF", "NZDJPY", "AUDJPY", "EURJPY", "EURUSD", "USDJPY",
-     "AUDUSD", "NZDUSD", "GBPCHF", "CHFJPY", "EURCHF"},
+    table17c,
+    pipFactorsOf(table17c),
     true,
     true,
 };

@@ -4,11 +4,9 @@
 #include <string>
 
 #include "monitor/event_log.h"
-#include "monitor/main_window.h"
 #include "monitor/monitor.h"
 #include "monitor/options_window.h"
 #include "text/numbers.h"
-#include "text/same_text.h"
 
 namespace fx {
 
@@ -26,24 +24,25 @@ bool switchedOn(Monitor& monitor, int checkBoxId) {
     return monitor.layer.isChecked(monitor.optionsWindow, checkBoxId);
 }
 
-std::string slotSymbol(Monitor& monitor, int slotIndex) {
-    return monitor.layer.controlText(monitor.mainWindow, mainwin::slotPairBox(slotIndex));
+// The symbol its pair box shows.
+std::string_view slotSymbol(const Monitor& monitor, int slotIndex) {
+    return monitor.state.PairTable[monitor.ranking.slotPair[slotIndex]];
 }
 
 // Both ends are tested on every call, whichever anchor caused it.
 void checkAnchorDisplaced(Monitor& monitor) {
     if (!switchedOn(monitor, optwin::anchorAlertCheck)) return;
     const RankingState& ranking = monitor.ranking;
-    const std::string newTop = slotSymbol(monitor, 0);
-    const std::string newBottom = slotSymbol(monitor, pairCount - 1);
+    const std::string_view newTop = slotSymbol(monitor, 0);
+    const std::string_view newBottom = slotSymbol(monitor, pairCount - 1);
     if (newTop != ranking.topAnchorPair &&
         isBuyGroupPair(monitor, newTop) != isBuyGroupPair(monitor, ranking.topAnchorPair)) {
-        logEvent(monitor, std::string(opposingTopText) + newTop);
+        logEvent(monitor, std::string(opposingTopText) + std::string(newTop));
         playAlertSound(monitor, optwin::anchorSoundBox);
     }
     if (newBottom != ranking.bottomAnchorPair &&
         isBuyGroupPair(monitor, newBottom) != isBuyGroupPair(monitor, ranking.bottomAnchorPair)) {
-        logEvent(monitor, std::string(opposingBottomText) + newBottom);
+        logEvent(monitor, std::string(opposingBottomText) + std::string(newBottom));
         playAlertSound(monitor, optwin::anchorSoundBox);
     }
 }
@@ -64,13 +63,9 @@ void checkReferenceBiasFlip(Monitor& monitor) {
 }
 
 // How many of slots 1 to 7 show a buy-group pair: 7 or 0 means perfectly grouped.
-int buyGroupPairsOnTop(Monitor& monitor) {
+int buyGroupPairsOnTop(const Monitor& monitor) {
     int count = 0;
-    for (int s = 0; s < buyGroupSize; ++s) {
-        const std::string symbol = slotSymbol(monitor, s);
-        for (int g = 0; g < buyGroupSize; ++g)
-            if (sameText(symbol, monitor.state.PairGroups[g])) ++count;
-    }
+    for (int s = 0; s < buyGroupSize; ++s) count += inBuyGroup[monitor.ranking.slotPair[s]];
     return count;
 }
 
@@ -104,8 +99,8 @@ void checkPairInSlot(Monitor& monitor) {
     const int pair = layer.selectedPosition(monitor.optionsWindow, optwin::slotAlertPairCombo);
     const int slotIndex = layer.selectedPosition(monitor.optionsWindow, optwin::slotAlertSlotCombo);
     if (pair < 0 || pair >= pairCount || slotIndex < 0 || slotIndex >= pairCount) return;
+    if (monitor.ranking.slotPair[slotIndex] != pair) return;
     const std::string& symbol = monitor.state.PairTable[pair];
-    if (slotSymbol(monitor, slotIndex) != symbol) return;
     logEvent(monitor,
              std::string(pairInSlotText) + symbol + " is in slot: " + formatNumber(slotIndex + 1));
     playAlertSound(monitor, optwin::slotSoundBox);

@@ -5,21 +5,19 @@
 #include <string>
 
 #include "monitor/event_log.h"
-#include "monitor/main_window.h"
 #include "monitor/monitor.h"
 #include "ranking/alerts.h"
-#include "text/numbers.h"
-#include "text/rounding.h"
 
 namespace fx {
 
 namespace {
 
-// The move is read back from the slot's value box, as the user sees it.
-void updateAnchor(Monitor& monitor, int slotIndex, std::string_view symbol, std::string& anchorPair,
-                  int& anchorPips, const char* logText) {
-    const int move = roundToInt(parseNumber(
-        monitor.layer.controlText(monitor.mainWindow, mainwin::slotPriceBox(slotIndex))));
+// The slot's pair and the move its value box shows.
+void updateAnchor(Monitor& monitor, int slotIndex, std::string& anchorPair, int& anchorPips,
+                  const char* logText) {
+    const RankingState& ranking = monitor.ranking;
+    const std::string_view symbol = monitor.state.PairTable[ranking.slotPair[slotIndex]];
+    const int move = ranking.slotMove[slotIndex];
     if (anchorPair.empty()) {
         anchorPair.assign(symbol);
         anchorPips = move;
@@ -36,12 +34,11 @@ void updateAnchor(Monitor& monitor, int slotIndex, std::string_view symbol, std:
 
 }  // namespace
 
-void updateAnchors(Monitor& monitor, const WorkingList& ranked) {
+void updateAnchors(Monitor& monitor) {
     RankingState& ranking = monitor.ranking;
-    updateAnchor(monitor, 0, ranked[0].symbol, ranking.topAnchorPair, ranking.topAnchorPips,
-                 "New +anchor: ");
-    updateAnchor(monitor, pairCount - 1, ranked[pairCount - 1].symbol, ranking.bottomAnchorPair,
-                 ranking.bottomAnchorPips, "New -anchor: ");
+    updateAnchor(monitor, 0, ranking.topAnchorPair, ranking.topAnchorPips, "New +anchor: ");
+    updateAnchor(monitor, pairCount - 1, ranking.bottomAnchorPair, ranking.bottomAnchorPips,
+                 "New -anchor: ");
 }
 
 }  // namespace fx

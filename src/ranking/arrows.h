@@ -1,8 +1,6 @@
 #pragma once
 // The arrows that mark each pair that rose or fell in the ranking.
 
-#include "ranking/slot_ranking.h"
-
 namespace fx {
 
 struct Monitor;
@@ -12,7 +10,8 @@ void drawUpArrow(Monitor& monitor, int slotIndex);
 void drawDownArrow(Monitor& monitor, int slotIndex);
 
 // Compares each slot's pair with the slot it held after the previous run, draws its
-// arrow, and remembers the new slot. A pair that kept its slot leaves its cell alone.
-void drawMovementArrows(Monitor& monitor, const WorkingList& ranked);
+// arrow where the cell does not show it already, and remembers the new slot. A pair that
+// kept its slot leaves its cell alone.
+void drawMovementArrows(Monitor& monitor);
 
 }  // namespace fx

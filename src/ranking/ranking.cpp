@@ -3,7 +3,6 @@
 #include <cstdint>
 
 #include "monitor/monitor.h"
-#include "monitor/pairs.h"
 #include "ranking/alerts.h"
 #include "ranking/anchors.h"
 #include "ranking/arrows.h"
@@ -30,7 +29,7 @@ WorkingList computeMoves(Monitor& monitor) {
         const bool buyGroup = g < buyGroupSize;
         const std::string& symbol = monitor.state.PairTable[pair];
         const int move = pipMoveOf(referencePrice(monitor, pair), monitor.prices.currentPrice[pair],
-                                   buyGroup, pipFactor(symbol));
+                                   buyGroup, monitor.variant.pipFactors[pair]);
         monitor.ranking.pipMove[pair] = move;
         entries[g] = {symbol, move,
                       buyGroup ? monitor.state.buyGroupColour : monitor.state.sellGroupColour,
@@ -55,13 +54,17 @@ void rankPairs(Monitor& monitor) {
     state.previousReferenceBias = ranking.referenceBias;
 
     sortByMove(entries);
+    for (int s = 0; s < pairCount; ++s) {
+        ranking.slotPair[s] = entries[s].pair;
+        ranking.slotMove[s] = entries[s].move;
+    }
     showSlots(monitor, entries);
-    drawMovementArrows(monitor, entries);
+    drawMovementArrows(monitor);
     state.arrowSuppression = 0;
 
     ranking.anchorBias =
         saturateToInt(static_cast<std::int64_t>(entries[0].move) + entries[pairCount - 1].move);
-    updateAnchors(monitor, entries);
+    updateAnchors(monitor);
 
     checkAlerts(monitor, pairsGrouped);
     checkAlerts(monitor, pairInSlot);

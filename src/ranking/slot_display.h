@@ -1,5 +1,6 @@
 #pragma once
-// Writes the ranking into the main window's slot boxes.
+// Writes the ranking into the main window's slot boxes: only the texts and colours that
+// differ from what the boxes show.
 
 #include "ranking/slot_ranking.h"
 
