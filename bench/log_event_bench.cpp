@@ -17,7 +17,7 @@ void logEventsAtSize(benchmark::State& state, int rows) {
     while (static_cast<int>(list->rows.size()) < rows) fx::logEvent(monitor, "New +anchor: GBPJPY");
     for (auto _ : state) {
         fx::logEvent(monitor, "New +anchor: GBPJPY");
-        list->rows.dropBottom();
+        list->rows.pop_back();
     }
     if (static_cast<int>(list->rows.size()) != rows) state.SkipWithError("the log changed size");
 }

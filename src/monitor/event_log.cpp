@@ -13,8 +13,6 @@ namespace fx {
 
 namespace {
 
-constexpr int logColumns = 3;  // date, time, description
-
 // "MM-DD-YYYY_HHMM.txt"; the hour and the minute come from the same reading as the
 // date, so a save at a full hour cannot be named after the hour before.
 std::string saveFileName(const LocalTime& time) {
@@ -29,7 +27,7 @@ std::string saveFileName(const LocalTime& time) {
 bool writeLogFile(Monitor& monitor, const std::string& path) {
     OutputTextFile file;
     if (!file.create(path)) return false;
-    monitor.layer.forEachRow(monitor.mainWindow, mainwin::eventLogList, logColumns,
+    monitor.layer.forEachRow(monitor.mainWindow, mainwin::eventLogList, eventLogColumnCount,
                              [&file](std::span<const std::string_view> cells) {
                                  file.write(cells[0]);
                                  file.write(",");

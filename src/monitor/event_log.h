@@ -8,6 +8,9 @@ namespace fx {
 
 struct Monitor;
 
+// A row's cells: date, time, description.
+inline constexpr int eventLogColumnCount = 3;
+
 void logEvent(Monitor& monitor, std::string_view description);
 // File menu "Save Log": every row, newest first, to MM-DD-YYYY_HHMM.txt.
 void saveLog(Monitor& monitor);

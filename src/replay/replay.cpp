@@ -1,7 +1,6 @@
 #include "replay/replay.h"
 
 #include <array>
-#include <charconv>
 #include <deque>
 #include <filesystem>
 #include <memory>
@@ -11,9 +10,11 @@
 #include <vector>
 
 #include "app/startup.h"
+#include "monitor/event_log.h"
 #include "monitor/main_window.h"
 #include "monitor/monitor.h"
 #include "monitor/options_window.h"
+#include "monitor/pairs.h"
 #include "replay/replay_report.h"
 #include "replay/slots_file.h"
 #include "replay/ticks_file.h"
@@ -56,7 +57,6 @@ private:
     void refuse(std::string_view action, std::string_view why);
     std::optional<std::string_view> recordedFirstLine(int pair) const;
     std::optional<std::string> inputAt(const std::string& path) const;
-    void findControls();
 
     void setAlert(const AlertSetting& setting);
     bool chooseReferenceDay(const ReferenceChoice& choice, std::string_view action);
@@ -64,6 +64,7 @@ private:
     void tick(const PriceLine& price);
     void switchRealTimeOn();
 
+    std::string pipsBoxText();
     void writeSlotsRow(std::string_view cause);
     bool openReport(const TicksCheck& check);
     void printNewLogRows();
@@ -74,7 +75,8 @@ private:
     std::ostream& log_;
     std::ostream& messages_;
     SettableClock clock_;
-    HeadlessLayer layer_;
+    // Nobody looks at the window's drawings during a replay.
+    HeadlessLayer layer_{HeadlessLayer::Drawings::NotKept};
     std::unique_ptr<Monitor> monitor_;
 
     Stage stage_ = Stage::StartUp;
@@ -83,13 +85,6 @@ private:
     std::optional<SlotsFile> slots_;
     std::optional<ReplayReport> report_;
     std::string logText_;
-
-    // The controls read after every cycle, found once: the headless layer keeps its
-    // controls in place for the life of the window.
-    HeadlessControl* eventLog_ = nullptr;
-    HeadlessControl* pipsBox_ = nullptr;
-    std::array<HeadlessControl*, pairCount> slotPairBoxes_{};
-    std::array<HeadlessControl*, pairCount> slotPriceBoxes_{};
 };
 
 std::string ReplaySession::where() const {
@@ -133,16 +128,6 @@ std::optional<std::string> ReplaySession::inputAt(const std::string& path) const
     return std::nullopt;
 }
 
-void ReplaySession::findControls() {
-    const WindowId main = monitor_->mainWindow;
-    eventLog_ = layer_.control(main, mainwin::eventLogList);
-    pipsBox_ = layer_.control(main, mainwin::pipsBox);
-    for (int s = 0; s < pairCount; ++s) {
-        slotPairBoxes_[s] = layer_.control(main, mainwin::slotPairBox(s));
-        slotPriceBoxes_[s] = layer_.control(main, mainwin::slotPriceBox(s));
-    }
-}
-
 // Sets the rule's check box as stated (a click only when it differs). Ticking a box
 // opens the sound-file chooser, which the replay cancels: the alert has no sound.
 void ReplaySession::setAlert(const AlertSetting& setting) {
@@ -156,29 +141,31 @@ void ReplaySession::setAlert(const AlertSetting& setting) {
 }
 
 bool ReplaySession::chooseReferenceDay(const ReferenceChoice& choice, std::string_view action) {
-    const WindowId main = monitor_->mainWindow;
-    const HeadlessControl* list = layer_.control(main, mainwin::referenceDayCombo);
-    const int entries = list ? static_cast<int>(list->entries.size()) : 0;
+    // The list shows the reference pair's dates of the complete history rows, row p at
+    // position p.
+    const PriceData& prices = monitor_->prices;
+    const HistoryTable& dates = prices.priceHistory[referenceDatePair];
+    const int entries = prices.historyRowCount;
     int position = -1;
     if (choice.position) {
         if (*choice.position < entries) position = *choice.position;
     } else {
         for (int p = 0; p < entries && position < 0; ++p)
-            if (list->entries[p] == choice.date) position = p;
+            if (dates[p].date == choice.date) position = p;
     }
     if (position < 0) {
         refuse(action, choice.position ? "the \"Reference Day:\" list has no such position"
                                        : "the \"Reference Day:\" list holds no such date");
         return false;
     }
-    if (!layer_.choose(main, mainwin::referenceDayCombo, position)) {
+    if (!layer_.choose(monitor_->mainWindow, mainwin::referenceDayCombo, position)) {
         refuse(action, "the \"Reference Day:\" list is disabled");
         return false;
     }
     writeSlotsRow("reference");
     if (report_) {
-        report_->referenceDayChosen(list->entries[position]);
-        report_->ranked(false, pipsBox_->text);
+        report_->referenceDayChosen(dates[position].date);
+        report_->ranked(false, pipsBoxText());
     }
     return true;
 }
@@ -232,7 +219,11 @@ void ReplaySession::tick(const PriceLine& price) {
     price_ = nullptr;
     if (!ticked) return;
     writeSlotsRow("tick");
-    if (report_) report_->ranked(true, pipsBox_->text);
+    if (report_) report_->ranked(true, pipsBoxText());
+}
+
+std::string ReplaySession::pipsBoxText() {
+    return layer_.controlText(monitor_->mainWindow, mainwin::pipsBox);
 }
 
 void ReplaySession::writeSlotsRow(std::string_view cause) {
@@ -247,32 +238,33 @@ void ReplaySession::writeSlotsRow(std::string_view cause) {
     row.buyPower = ranking.buyPower;
     row.sellPower = ranking.sellPower;
     for (int s = 0; s < pairCount; ++s) {
-        row.symbols[s] = slotPairBoxes_[s]->text;
-        // The value box shows the pair's move as formatNumber wrote it: a blank, then
-        // the whole number.
-        const std::string& move = slotPriceBoxes_[s]->text;
-        const char* first = move.data() + (move.starts_with(' ') ? 1 : 0);
-        std::from_chars(first, move.data() + move.size(), row.moves[s]);
+        row.symbols[s] = monitor_->state.PairTable[ranking.slotPair[s]];
+        row.moves[s] = ranking.slotMove[s];
     }
-    row.pips = trimmedBlanks(pipsBox_->text);
+    const std::string pips = pipsBoxText();
+    row.pips = trimmedBlanks(pips);
     slots_->write(row);
 }
 
-// Prints the rows logged since the last call, oldest first, and drops them from the
-// list: nothing in the engine reads them back (only "Save Log", which the replay never
+// Prints the rows logged since the last call, oldest first, and clears the list:
+// nothing in the engine reads them back (only "Save Log", which the replay never
 // chooses), and a long replay then holds no rows at all.
 void ReplaySession::printNewLogRows() {
-    HeadlessRows& rows = eventLog_->rows;
-    while (!rows.empty()) {
-        const std::size_t oldest = rows.size() - 1;
-        for (std::size_t column = 0; column < rows.columns(oldest); ++column) {
+    const WindowId main = monitor_->mainWindow;
+    const int rows = layer_.rowCount(main, mainwin::eventLogList);
+    if (rows == 0) return;
+    for (int row = rows - 1; row >= 0; --row) {
+        std::string description;
+        for (int column = 0; column < eventLogColumnCount; ++column) {
             if (column > 0) logText_ += ',';
-            logText_ += rows.cell(oldest, column);
+            std::string cell = layer_.cellText(main, mainwin::eventLogList, row, column);
+            logText_ += cell;
+            if (column == eventLogColumnCount - 1) description = std::move(cell);
         }
         logText_ += '\n';
-        if (report_ && rows.columns(oldest) > 2) report_->logged(rows.cell(oldest, 2));
-        rows.dropBottom();
+        if (report_) report_->logged(description);
     }
+    layer_.deleteAllRows(main, mainwin::eventLogList);
     if (logText_.size() >= logFlushSize) flushLog();
 }
 
@@ -314,7 +306,6 @@ int ReplaySession::run() {
         }
     }
 
-    findControls();
     printNewLogRows();
 
     stage_ = Stage::Options;
@@ -347,7 +338,7 @@ int ReplaySession::run() {
             tick(reader.price());
         } else {
             act(reader.action());
-            if (report_) report_->acted(reader.action(), pipsBox_->text);
+            if (report_) report_->acted(reader.action(), pipsBoxText());
         }
         printNewLogRows();
         // The layer records every message box and dialog; a long replay needs none of them.

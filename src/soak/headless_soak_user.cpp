@@ -1,5 +1,10 @@
 #include "soak/headless_soak_user.h"
 
+#include <span>
+#include <string>
+#include <string_view>
+
+#include "monitor/event_log.h"
 #include "monitor/main_window.h"
 
 namespace fx::soak {
@@ -10,12 +15,6 @@ namespace {
 long long heapBlock(std::size_t size) {
     const std::size_t block = (size + 8 + 15) & ~static_cast<std::size_t>(15);
     return static_cast<long long>(block < 32 ? 32 : block);
-}
-
-bool onHeap(const std::string& text) {
-    const char* data = text.data();
-    const char* self = reinterpret_cast<const char*>(&text);
-    return data < self || data >= self + sizeof text;
 }
 
 }  // namespace
@@ -31,20 +30,18 @@ std::vector<std::string> HeadlessSoakUser::takeMessageCaptions() {
     return captions;
 }
 
-long long logRowBytes(HeadlessLayer& layer, const Monitor& monitor) {
-    const HeadlessControl* list = layer.control(monitor.mainWindow, mainwin::eventLogList);
-    if (!list) return 0;
-    // A row's place in the list (its block's string and its column count) lies in one of
-    // the list's nodes of 512 bytes, each with a pointer in the node map.
-    constexpr long long place = sizeof(std::string) + sizeof(std::size_t);
-    constexpr long long placesPerNode = 512 / place;
-    const long long rows = static_cast<long long>(list->rows.size());
-    long long bytes = rows * (heapBlock(placesPerNode * place) + 8) / placesPerNode;
-    // And its block, when it outgrew the string.
-    for (std::size_t row = 0; row < list->rows.size(); ++row) {
-        const std::string& block = list->rows.storage(row);
-        if (onHeap(block)) bytes += heapBlock(block.capacity() + 1);
-    }
+long long logRowBytes(WindowLayer& layer, const Monitor& monitor) {
+    // A text of up to 15 characters lives inside its string; a row's strings sit in one
+    // block, and its place in the list takes a pointer-sized share of a list node.
+    constexpr long long rowPlace = 16;
+    long long bytes = 0;
+    layer.forEachRow(monitor.mainWindow, mainwin::eventLogList, eventLogColumnCount,
+                     [&bytes](std::span<const std::string_view> cells) {
+                         bytes += rowPlace +
+                                  heapBlock(cells.size() * sizeof(std::string));
+                         for (std::string_view cell : cells)
+                             if (cell.size() > 15) bytes += heapBlock(cell.size() + 1);
+                     });
     return bytes;
 }
 

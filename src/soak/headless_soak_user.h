@@ -24,8 +24,8 @@ private:
     HeadlessLayer& layer_;
 };
 
-// What the log's rows take on the heap and in the list's own storage, estimated from
-// the rows themselves.
-long long logRowBytes(HeadlessLayer& layer, const Monitor& monitor);
+// About what the log's rows take on the heap, estimated from their texts as a list that
+// keeps each row as three strings would hold them.
+long long logRowBytes(WindowLayer& layer, const Monitor& monitor);
 
 }  // namespace fx::soak

@@ -1,10 +1,6 @@
 #include "window/headless/headless_layer.h"
 
 #include <algorithm>
-#include <cstdint>
-#include <cstring>
-
-#include "text/same_text.h"
 
 namespace fx {
 
@@ -16,20 +12,6 @@ constexpr int captionHeight = 19;
 constexpr int menuBarHeight = 19;
 constexpr Size screenSize = {1280, 1024};
 constexpr Size workAreaSize = {1280, 994};  // the screen less a task bar
-// Control ids below this are found by indexing a table.
-constexpr int smallControlIds = 1024;
-// How far ahead forEachRow fetches the rows it is about to hand out.
-constexpr std::size_t rowsAhead = 8;
-
-// Stores the text; a text of the length already held is copied over it in place, which
-// costs a small part of a general assignment.
-void keepText(std::string& kept, std::string_view text) {
-    if (kept.size() == text.size())
-        text.copy(kept.data(), text.size());
-    else
-        kept.assign(text);
-}
-
 }  // namespace
 
 Size HeadlessLayer::clientSizeOf(const WindowSpec& layout) {
@@ -47,12 +29,8 @@ HeadlessWindow* HeadlessLayer::window(WindowId id) {
 HeadlessControl* HeadlessLayer::control(WindowId windowId, int id) {
     HeadlessWindow* w = window(windowId);
     if (!w) return nullptr;
-    if (id >= 0 && id < static_cast<int>(w->smallIdPositions.size())) {
-        const int position = w->smallIdPositions[id];
-        return position < 0 ? nullptr : &w->controls[position];
-    }
-    const auto found = w->controlPositions.find(id);
-    return found == w->controlPositions.end() ? nullptr : &w->controls[found->second];
+    const auto found = w->controls.find(id);
+    return found == w->controls.end() ? nullptr : &found->second;
 }
 
 const HeadlessMenuItem* HeadlessLayer::menuItem(WindowId windowId, int menuId) {
@@ -117,12 +95,13 @@ void HeadlessLayer::setDrawingState(WindowId id, const DrawingState& state) {
 // --- drawing ---
 
 void HeadlessLayer::drawLine(WindowId id, Point from, Point to, Colour colour) {
-    if (HeadlessWindow* w = window(id)) w->image.line(from, to, colour);
+    HeadlessWindow* w = window(id);
+    if (w && keepsDrawings_) w->image.line(from, to, colour);
 }
 
 void HeadlessLayer::drawRectangleOutline(WindowId id, Rect rect, Colour colour) {
     HeadlessWindow* w = window(id);
-    if (!w || rect.width <= 0 || rect.height <= 0) return;
+    if (!w || !keepsDrawings_ || rect.width <= 0 || rect.height <= 0) return;
     w->image.fill({rect.x, rect.y, rect.width, 1}, colour);
     w->image.fill({rect.x, rect.bottom() - 1, rect.width, 1}, colour);
     w->image.fill({rect.x, rect.y, 1, rect.height}, colour);
@@ -130,17 +109,18 @@ void HeadlessLayer::drawRectangleOutline(WindowId id, Rect rect, Colour colour) 
 }
 
 void HeadlessLayer::fillRectangle(WindowId id, Rect rect, Colour colour) {
-    if (HeadlessWindow* w = window(id)) w->image.fill(rect, colour);
+    HeadlessWindow* w = window(id);
+    if (w && keepsDrawings_) w->image.fill(rect, colour);
 }
 
 void HeadlessLayer::drawText(WindowId id, Point topLeft, std::string_view text) {
     HeadlessWindow* w = window(id);
-    if (!w) return;
+    if (!w || !keepsDrawings_) return;
     // No glyphs are rasterised: the text's cell (about 6 by 13 pixels a character in an
     // 8-point bold font) takes the text background, and the text itself is recorded.
     w->image.fill({topLeft.x, topLeft.y, 6 * static_cast<int>(text.size()), 13},
                   w->drawing.textBackground);
-    keepText(w->drawnTexts[{topLeft.x, topLeft.y}], text);
+    w->drawnTexts[{topLeft.x, topLeft.y}] = text;
 }
 
 std::optional<std::string> HeadlessLayer::drawnTextAt(WindowId id, Point topLeft) {
@@ -186,21 +166,14 @@ bool HeadlessLayer::timerRunning(WindowId id, int timerId) {
 
 void HeadlessLayer::createControl(WindowId id, const ControlSpec& layout) {
     HeadlessWindow* w = window(id);
-    if (!w || control(id, layout.id)) return;
+    if (!w || control(id, layout.id) || failingControls_.contains(layout.id)) return;
     HeadlessControl c;
     c.layout = layout;
     c.text = layout.text;
     // A drop-down list shows only its selected entry, never its window text.
     if (layout.kind == ControlKind::DropDownList || layout.kind == ControlKind::ReportList)
         c.text.clear();
-    if (layout.id >= 0 && layout.id < smallControlIds) {
-        if (w->smallIdPositions.size() <= static_cast<std::size_t>(layout.id))
-            w->smallIdPositions.resize(layout.id + 1, -1);
-        w->smallIdPositions[layout.id] = static_cast<int>(w->controls.size());
-    } else {
-        w->controlPositions.emplace(layout.id, w->controls.size());
-    }
-    w->controls.push_back(std::move(c));
+    w->controls.emplace(layout.id, std::move(c));
 }
 
 void HeadlessLayer::setControlFont(WindowId id, int controlId, FontChoice font) {
@@ -223,10 +196,7 @@ std::string HeadlessLayer::controlText(WindowId id, int controlId) {
 }
 
 void HeadlessLayer::setControlText(WindowId id, int controlId, std::string_view text) {
-    // A text set to what the control holds costs a comparison: most of the slot boxes
-    // keep their texts from one tick to the next.
-    HeadlessControl* c = control(id, controlId);
-    if (c && !sameText(c->text, text)) keepText(c->text, text);
+    if (HeadlessControl* c = control(id, controlId)) c->text = text;
 }
 
 bool HeadlessLayer::isEnabled(WindowId id, int controlId) {
@@ -272,15 +242,21 @@ void HeadlessLayer::insertColumn(WindowId id, int controlId, std::string_view he
 
 void HeadlessLayer::insertRowAtTop(WindowId id, int controlId, std::string_view firstCell) {
     HeadlessControl* c = control(id, controlId);
-    if (!c || c->layout.kind != ControlKind::ReportList) return;
-    c->rows.insertAtTop(c->columns.size(), firstCell);
+    if (!c || c->layout.kind != ControlKind::ReportList || c->refusesRows) return;
+    // Every row has a cell for each column, and at least the first.
+    c->rows.emplace_front(std::max<std::size_t>(c->columns.size(), 1));
+    c->rows.front()[0] = firstCell;
+}
+
+void HeadlessLayer::refuseRows(WindowId id, int listId) {
+    if (HeadlessControl* c = control(id, listId)) c->refusesRows = true;
 }
 
 namespace {
 
 bool holdsCell(const HeadlessControl* c, int row, int column) {
     return c && row >= 0 && row < static_cast<int>(c->rows.size()) && column >= 0 &&
-           column < static_cast<int>(c->rows.columns(static_cast<std::size_t>(row)));
+           column < static_cast<int>(c->rows[row].size());
 }
 
 }  // namespace
@@ -288,12 +264,12 @@ bool holdsCell(const HeadlessControl* c, int row, int column) {
 void HeadlessLayer::setCellText(WindowId id, int controlId, int row, int column,
                                 std::string_view text) {
     HeadlessControl* c = control(id, controlId);
-    if (holdsCell(c, row, column)) c->rows.setCell(row, column, text);
+    if (holdsCell(c, row, column)) c->rows[row][column] = text;
 }
 
 std::string HeadlessLayer::cellText(WindowId id, int controlId, int row, int column) {
     HeadlessControl* c = control(id, controlId);
-    return holdsCell(c, row, column) ? std::string(c->rows.cell(row, column)) : std::string();
+    return holdsCell(c, row, column) ? c->rows[row][column] : std::string();
 }
 
 int HeadlessLayer::rowCount(WindowId id, int controlId) {
@@ -309,14 +285,9 @@ void HeadlessLayer::forEachRow(WindowId id, int controlId, int columns, const Ro
     HeadlessControl* c = control(id, controlId);
     if (!c || columns <= 0) return;
     std::vector<std::string_view> cells(static_cast<std::size_t>(columns));
-    const HeadlessRows& rows = c->rows;
-    const std::size_t count = rows.size();
-    for (std::size_t r = 0; r < count; ++r) {
-        // A long log is read at the speed of memory, not of its latency: each row's place
-        // in the list, then its block, are fetched some rows ahead.
-        if (r + 2 * rowsAhead < count) rows.prefetchPlace(r + 2 * rowsAhead);
-        if (r + rowsAhead < count) rows.prefetchBlock(r + rowsAhead);
-        rows.cellsOf(r, cells);
+    for (const std::vector<std::string>& row : c->rows) {
+        for (std::size_t column = 0; column < cells.size(); ++column)
+            cells[column] = column < row.size() ? std::string_view(row[column]) : std::string_view();
         visit(cells);
     }
 }

@@ -2,19 +2,20 @@
 // The window layer kept in memory: windows, controls, menus and timers as plain
 // data, direct drawings in a real pixel image, message boxes and file choices
 // answered from a script, sounds recorded instead of played. The tests and the
-// replay drive the monitor through it as a user would.
+// replay drive the monitor through it as a user would. It can be told to fail as a
+// platform may: a control that cannot be created, a list that refuses new rows, a
+// file dialog that is cancelled.
 
 #include <deque>
 #include <functional>
 #include <map>
 #include <memory>
 #include <optional>
+#include <set>
 #include <string>
-#include <unordered_map>
 #include <utility>
 #include <vector>
 
-#include "window/headless/headless_rows.h"
 #include "window/headless/pixel_image.h"
 #include "window/window_layer.h"
 
@@ -35,8 +36,9 @@ struct HeadlessControl {
     std::optional<Colour> backgroundColour;
     std::vector<std::string> entries;  // drop-down list
     int selected = -1;
-    std::vector<HeadlessColumn> columns;  // report list
-    HeadlessRows rows;                    // row 0 is the top row
+    std::vector<HeadlessColumn> columns;          // report list
+    std::deque<std::vector<std::string>> rows;  // row 0 is the top row
+    bool refusesRows = false;
 };
 
 struct HeadlessMenuItem {
@@ -58,11 +60,7 @@ struct HeadlessWindow {
     Colour background = rgb(255, 255, 255);
     DrawingState drawing;
     PixelImage image;
-    std::vector<HeadlessControl> controls;  // creation order
-    // Control id -> position in `controls`: every control operation looks its control up,
-    // and a real-time cycle does so some sixty times. The usual small ids index a table.
-    std::vector<int> smallIdPositions;  // -1: no control
-    std::unordered_map<int, std::size_t> controlPositions;
+    std::map<int, HeadlessControl> controls;  // by id
     std::vector<HeadlessMenuItem> menuItems;
     std::map<int, int> runningTimers;  // timer id -> period in ms
     // The latest text drawn at each point (a later text at the same point replaces it).
@@ -80,6 +78,10 @@ struct MessageRecord {
 
 class HeadlessLayer final : public WindowLayer {
 public:
+    // NotKept: drawings and drawn texts are not recorded (a replay, which never looks).
+    enum class Drawings { Kept, NotKept };
+    explicit HeadlessLayer(Drawings drawings = Drawings::Kept) : keepsDrawings_(drawings == Drawings::Kept) {}
+
     // The client area of a window: the outer size less a fixed frame, caption and menu bar.
     static Size clientSizeOf(const WindowSpec& layout);
 
@@ -155,6 +157,12 @@ public:
     bool tick(WindowId window, int timerId);
     void requestClose(WindowId window);
 
+    // --- failures, as a platform may give them ---
+    // A control of this id will not be created, in any window.
+    void failCreating(int controlId) { failingControls_.insert(controlId); }
+    // The report list takes no more rows.
+    void refuseRows(WindowId window, int listId);
+
     // --- scripts for the modal services ---
     // The next message box answers this way; whileOpen runs while it is open. A box
     // with no scripted answer answers OK, or No to a question, so nothing is lost.
@@ -176,6 +184,8 @@ private:
         std::function<void()> whileOpen;
     };
 
+    bool keepsDrawings_;
+    std::set<int> failingControls_;
     // WindowId is index + 1; a window never moves.
     std::vector<std::unique_ptr<HeadlessWindow>> windows_;
     std::deque<std::pair<WindowId, WindowEvent>> posted_;
