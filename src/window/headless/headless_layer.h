@@ -12,6 +12,7 @@
 #include <memory>
 #include <optional>
 #include <set>
+#include <unordered_map>
 #include <string>
 #include <utility>
 #include <vector>
@@ -60,7 +61,7 @@ struct HeadlessWindow {
     Colour background = rgb(255, 255, 255);
     DrawingState drawing;
     PixelImage image;
-    std::map<int, HeadlessControl> controls;  // by id
+    std::unordered_map<int, HeadlessControl> controls;  // by id
     std::vector<HeadlessMenuItem> menuItems;
     std::map<int, int> runningTimers;  // timer id -> period in ms
     // The latest text drawn at each point (a later text at the same point replaces it).
