@@ -32,8 +32,8 @@ bool closeFile(FileHandle file);
 // when it worked.
 std::error_code moveOver(const std::filesystem::path& from, const std::filesystem::path& to);
 
-// While one lives, every write of its thread fails as on a full disk (the file itself
-// is still created): how a test sees a failed write reported as failed, on any system.
+// While one lives, every write of its thread fails as on a full disk (files are still
+// created): how a test sees a failed write reported as failed, on any system.
 class SimulatedWriteFailure {
 public:
     SimulatedWriteFailure();
