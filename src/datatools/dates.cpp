@@ -1,19 +1,11 @@
 #include "datatools/dates.h"
 
 #include "text/clock.h"
+#include "text/numbers.h"
 
 namespace fx::datatools {
 
 namespace {
-
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
-
-bool allDigits(std::string_view text) {
-    if (text.empty()) return false;
-    for (const char c : text)
-        if (!isDigit(c)) return false;
-    return true;
-}
 
 int digitsValue(std::string_view digits) {
     int value = 0;

@@ -4,6 +4,7 @@
 #include <array>
 
 #include "datatools/dates.h"
+#include "text/numbers.h"
 
 namespace fx::datatools {
 
@@ -40,7 +41,7 @@ std::optional<int> findColumn(const std::vector<std::string>& names,
 }
 
 bool startsWithDigit(std::string_view text) {
-    return !text.empty() && text[0] >= '0' && text[0] <= '9';
+    return !text.empty() && isDigit(text[0]);
 }
 
 std::string columnList(const ExportLayout& layout) {

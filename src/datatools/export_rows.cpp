@@ -29,7 +29,7 @@ std::optional<std::string> closeText(std::string_view field, char separator) {
     std::size_t digits = 0;
     std::size_t points = 0;
     for (const char c : text) {
-        if (c >= '0' && c <= '9') {
+        if (isDigit(c)) {
             ++digits;
         } else if (c == '.') {
             ++points;

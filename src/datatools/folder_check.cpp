@@ -40,7 +40,7 @@ void checkHistory(const std::string& path, HistoryTable& table, HistoryCheck& ch
         }
         const int row = lineNumber - 1;
         if (row == check.usableRows && row < *rows) {
-            check.stop = LineNote{lineNumber, line, zeroPriceReason(line)};
+            check.stop = LineNote{lineNumber, line, zeroPriceReason(line, lineNumber)};
         } else if (row < check.usableRows) {
             const std::string_view priceText = historyPriceText(line);
             if (const auto readPart = numberReadInPart(priceText)) {

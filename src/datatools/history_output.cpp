@@ -4,18 +4,25 @@
 #include <filesystem>
 
 #include "datatools/alignment.h"
-#include "datatools/atomic_output.h"
+#include "text/text_file.h"
 
 namespace fx::datatools {
 
 namespace {
 
-std::vector<std::string> historyLines(const std::vector<DailyClose>& days, bool newestFirst) {
-    std::vector<std::string> lines;
-    lines.reserve(days.size());
-    for (const DailyClose& day : days) lines.push_back(monitorDateText(day.date) + "," + day.close);
-    if (newestFirst) std::reverse(lines.begin(), lines.end());
-    return lines;
+// The monitor, or a second import, never finds half a file: it is written whole or not
+// at all.
+bool writeHistoryLines(OutputTextFile& file, const std::filesystem::path& target,
+                       const std::vector<DailyClose>& days, bool newestFirst) {
+    if (!file.create(target)) return false;
+    const auto writeDay = [&file](const DailyClose& day) {
+        writeLine(file, monitorDateText(day.date) + "," + day.close);
+    };
+    if (newestFirst)
+        std::for_each(days.rbegin(), days.rend(), writeDay);
+    else
+        std::for_each(days.begin(), days.end(), writeDay);
+    return file.close();
 }
 
 }  // namespace
@@ -26,9 +33,9 @@ bool writeHistoryFile(const ImportOptions& options, const std::string& symbol,
     keepNewest(days, static_cast<std::size_t>(options.days));
     const std::filesystem::path target =
         std::filesystem::path(options.outFolder) / (symbol + ".csv");
-    std::string error;
-    if (!writeLinesAtomically(target, historyLines(days, options.newestFirst), error)) {
-        out << source << ": nothing written: " << error << "\n";
+    OutputTextFile file;
+    if (!writeHistoryLines(file, target, days, options.newestFirst)) {
+        out << source << ": nothing written: " << target.string() << " " << file.failure() << "\n";
         return false;
     }
     out << "wrote " << target.string() << ": " << counted(days.size(), "day", "days") << ", "

@@ -1,5 +1,6 @@
 #include "datatools/line_diagnosis.h"
 
+#include "datatools/dates.h"
 #include "prices/price_files.h"
 #include "text/numbers.h"
 
@@ -7,7 +8,6 @@ namespace fx::datatools {
 
 namespace {
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
 bool isLetter(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
 
 std::string_view skipBlanks(std::string_view text) {
@@ -15,38 +15,17 @@ std::string_view skipBlanks(std::string_view text) {
     return first == std::string_view::npos ? std::string_view() : text.substr(first);
 }
 
-// The length of the number parseNumber reads at the start of a text with its blanks
-// already skipped, and whether it has a digit at all.
-struct NumberSpan {
-    std::size_t length = 0;
-    bool hasDigits = false;
-};
-
-NumberSpan numberSpan(std::string_view text) {
-    NumberSpan span;
-    std::size_t i = 0;
-    if (i < text.size() && text[i] == '-') ++i;
-    while (i < text.size() && isDigit(text[i])) {
-        ++i;
-        span.hasDigits = true;
-    }
-    if (i < text.size() && text[i] == '.') {
-        ++i;
-        while (i < text.size() && isDigit(text[i])) {
-            ++i;
-            span.hasDigits = true;
-        }
-    }
-    span.length = span.hasDigits ? i : 0;
-    return span;
+// What is wrong with the date the monitor takes from a line, followed by "; ", or
+// nothing when it is a date.
+std::string dateProblem(std::string_view line) {
+    constexpr DateFormat monitorDates{DateOrder::MonthDayYear, '-'};
+    const std::string date = historyRowOf(line).date;
+    if (date.size() == 10 && readDate(date, monitorDates)) return {};
+    return "date \"" + date + "\" is not a date written " +
+           dateFormatName(monitorDates) + "; ";
 }
 
-}  // namespace
-
-std::string zeroPriceReason(std::string_view line) {
-    if (line.empty()) return "blank line";
-    if (skipBlanks(line).empty()) return "blank line (blanks only)";
-    if (isLetter(line[0]) || line[0] == '<' || line[0] == '"') return "a header";
+std::string priceProblem(std::string_view line) {
     const std::string_view priceText = historyPriceText(line);
     if (priceText.empty()) {
         return "no price text: the line has " + std::to_string(line.size()) +
@@ -63,6 +42,18 @@ std::string zeroPriceReason(std::string_view line) {
     return "the price text is not a number";
 }
 
+}  // namespace
+
+std::string zeroPriceReason(std::string_view line, int lineNumber) {
+    if (line.empty()) return "blank line";
+    if (skipBlanks(line).empty()) return "blank line (blanks only)";
+    // Only a file's first line can be a header; further down, such a line is a history
+    // line gone wrong, told by its date and its price like any other.
+    if (lineNumber == 1 && (isLetter(line[0]) || line[0] == '<' || line[0] == '"'))
+        return "a header";
+    return dateProblem(line) + priceProblem(line);
+}
+
 std::optional<std::string> numberReadInPart(std::string_view text) {
     const std::string_view price = skipBlanks(text);
     const NumberSpan span = numberSpan(price);
@@ -74,7 +65,7 @@ std::optional<std::string> numberReadInPart(std::string_view text) {
 
 std::optional<std::string> realtimeRejection(std::string_view firstLine) {
     if (firstLine.empty()) return "empty";
-    if (!numberSpan(skipBlanks(firstLine)).hasDigits) return "not a number";
+    if (!numberSpan(firstLine).hasDigits) return "not a number";
     if (!isAcceptedRealtimePrice(parseNumber(firstLine))) return "outside (0, 500)";
     return std::nullopt;
 }

@@ -9,8 +9,9 @@
 namespace fx::datatools {
 
 // Why a history line gives the price 0, which ends the usable history at its row:
-// "blank line", "a header", "a \"+\" sign before the price", ...
-std::string zeroPriceReason(std::string_view line);
+// "blank line", "a header" (line 1 only), "a \"+\" sign before the price", ...; led by
+// what is wrong with its date, if anything ("date \"abc\" is not a date written ...; ").
+std::string zeroPriceReason(std::string_view line, int lineNumber);
 
 // The number parseNumber takes from the start of a text, as written, when something
 // other than a field separator follows it: "12" for "12:49,1.3677", "1.5" for

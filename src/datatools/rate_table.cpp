@@ -9,6 +9,7 @@
 #include "datatools/export_rows.h"
 #include "datatools/symbol_names.h"
 #include "text/command_line.h"
+#include "text/numbers.h"
 
 namespace fx::datatools {
 
@@ -18,7 +19,7 @@ namespace {
 constexpr std::size_t longestRateLine = 64 * 1024;
 
 bool hasDigit(std::string_view field) {
-    return std::any_of(field.begin(), field.end(), [](char c) { return c >= '0' && c <= '9'; });
+    return std::any_of(field.begin(), field.end(), isDigit);
 }
 
 struct RateHeader {

@@ -4,10 +4,10 @@
 #include <filesystem>
 #include <system_error>
 
-#include "datatools/atomic_output.h"
 #include "datatools/history_output.h"
 #include "datatools/market.h"
 #include "datatools/rate_table.h"
+#include "text/text_file.h"
 
 namespace fx::datatools {
 
@@ -136,9 +136,12 @@ bool writeRealtimeFile(const ImportOptions& options, const RateTable& table,
     }
     const std::filesystem::path target =
         std::filesystem::path(options.outFolder) / (pair.symbol + "_RT.csv");
-    std::string error;
-    if (!writeLinesAtomically(target, {price}, error)) {
-        out << options.ratesFile << ": nothing written: " << error << "\n";
+    // Written whole or not at all, as a history file is.
+    OutputTextFile file;
+    if (file.create(target)) writeLine(file, price);
+    if (!file.close()) {
+        out << options.ratesFile << ": nothing written: " << target.string() << " "
+            << file.failure() << "\n";
         return false;
     }
     out << "wrote " << target.string() << ": " << price << note << "\n";

@@ -8,6 +8,7 @@
 
 #include "feed/ticks_source.h"
 #include "feed/walk_source.h"
+#include "feed/write_failures.h"
 
 namespace fx::feed {
 
@@ -15,6 +16,9 @@ namespace {
 
 namespace fs = std::filesystem;
 using Clock = std::chrono::steady_clock;
+
+// The exit status of a feed that stops while a file's updates are failing.
+constexpr int writesFailingStatus = 3;
 
 // A stop request is noticed within this time while the feed waits.
 constexpr std::chrono::milliseconds stopPollInterval{20};
@@ -63,20 +67,14 @@ bool waitUntil(Clock::time_point deadline, const std::function<bool()>& stopRequ
 }
 
 void writeRound(const fs::path& folder, const std::vector<PriceUpdate>& round, WriteMode mode,
-                std::ostream& messages) {
+                WriteFailures& failures) {
     for (const PriceUpdate& update : round) {
-        const fs::path target = folder / (update.symbol + "_RT.csv");
+        const std::string file = update.symbol + "_RT.csv";
         std::string error;
-        const bool done = update.firstLine ? writePriceFile(target, *update.firstLine, mode, error)
-                                           : removePriceFile(target, error);
-        if (!done) messages << "fxfeed: " << error << "\n";
-    }
-}
-
-void removeTemporaries(const fs::path& folder, const std::vector<std::string>& symbols) {
-    for (const std::string& symbol : symbols) {
-        std::error_code ignored;
-        fs::remove(temporaryPathFor(folder / (symbol + "_RT.csv")), ignored);
+        const bool done = update.firstLine
+                              ? writePriceFile(folder / file, *update.firstLine, mode, error)
+                              : removePriceFile(folder / file, error);
+        failures.record(file, done ? std::string() : error);
     }
 }
 
@@ -95,6 +93,7 @@ int runFeed(const FeedOptions& options, const std::function<bool()>& stopRequest
     PriceSource& source = *made.source;
 
     int status = 0;
+    WriteFailures failures(messages);
     const auto interval = std::chrono::milliseconds(options.intervalMs);
     Clock::time_point due = Clock::now();
     for (std::uint64_t done = 0; !options.count || done < *options.count; ++done) {
@@ -114,9 +113,9 @@ int runFeed(const FeedOptions& options, const std::function<bool()>& stopRequest
             }
             break;
         }
-        writeRound(folder, *round, options.mode, messages);
+        writeRound(folder, *round, options.mode, failures);
     }
-    removeTemporaries(folder, source.symbols());
+    if (failures.tellAtEnd() && status == 0) status = writesFailingStatus;
     return status;
 }
 

@@ -10,8 +10,11 @@ namespace fx::feed {
 
 // Runs until the count is reached, the ticks file ends or `stopRequested` says so;
 // a round under way is always finished, and no temporary file is left behind.
-// Messages go to `messages`. Returns the exit status: 0 done or stopped, 1 the folder
-// or the ticks file cannot be read, 2 a malformed ticks file.
+// Messages go to `messages`: a file that cannot be written once per cause, and at the
+// end how many of its updates failed. Returns the exit status: 0 done or stopped, 1 the
+// folder or the ticks file cannot be read, 2 a malformed ticks file, 3 stopped while a
+// file's updates were failing (one that failed for a while and then worked again is
+// only told).
 int runFeed(const FeedOptions& options, const std::function<bool()>& stopRequested,
             std::ostream& messages);
 

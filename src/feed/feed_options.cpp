@@ -23,6 +23,10 @@ const char* const feedUsage =
     "  --ticks FILE      write the prices of a ticks file in the replay's format, one\n"
     "                    price line per update (an empty field removes that file); stops\n"
     "                    at the end of the file\n"
+    "A file that cannot be written is told once per cause; at the end, how many of its\n"
+    "updates failed.\n"
+    "Exit status: 0 done or stopped; 1 the folder or the ticks file cannot be read; 2 a\n"
+    "usage error or a malformed ticks file; 3 stopped while updates of a file were failing.\n"
     "Examples:\n"
     "  cp sample/*.csv run/ && fxfeed run\n"
     "  fxfeed --variant 17b --interval-ms 250 --ticks session.ticks run\n";

@@ -4,8 +4,8 @@
 #include <system_error>
 #include <thread>
 
-#include "feed/replace_file.h"
-#include "text/text_file.h"
+#include "text/file_access.h"
+#include "text/shared_file.h"
 
 namespace fx::feed {
 
@@ -20,26 +20,26 @@ constexpr std::chrono::milliseconds removeRetryDelay{2};
 
 }  // namespace
 
-fs::path temporaryPathFor(const fs::path& target) {
-    fs::path temporary = target;
-    temporary += ".fxfeed-tmp";
-    return temporary;
-}
-
 bool writePriceFile(const fs::path& target, std::string_view firstLine, WriteMode mode,
                     std::string& error) {
     const std::string content = std::string(firstLine) + "\r\n";
-    if (mode == WriteMode::Atomic) return replaceWholeFile(target, content, error);
-
-    // Truncated first, then written: a reader in between finds an empty file.
-    OutputTextFile file;
-    if (!file.create(target.string())) {
-        error = target.filename().string() + " could not be opened for writing";
+    const std::string name = target.filename().string();
+    if (mode == WriteMode::Atomic) {
+        std::string failure;
+        if (replaceSharedFile(target, content, failure)) return true;
+        error = name + " " + failure;
         return false;
     }
-    file.write(content);
-    if (!file.close()) {
-        error = target.filename().string() + " could not be written";
+
+    // Truncated first, then written: a reader in between finds an empty file.
+    const platform::FileHandle file = platform::createForWriting(target);
+    if (file == platform::invalidFile) {
+        error = name + " could not be opened for writing";
+        return false;
+    }
+    const bool written = platform::writeAll(file, content.data(), content.size());
+    if (!platform::closeFile(file) || !written) {
+        error = name + " could not be written";
         return false;
     }
     return true;

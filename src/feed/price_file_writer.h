@@ -11,10 +11,6 @@ namespace fx::feed {
 
 enum class WriteMode { Atomic, InPlace };
 
-// The temporary file for a target (where the platform needs one): same folder, a name
-// no reader looks for.
-std::filesystem::path temporaryPathFor(const std::filesystem::path& target);
-
 // The file then holds exactly `firstLine` and CR LF. False, with `error` set, when it
 // could not be written (no temporary file is left behind).
 bool writePriceFile(const std::filesystem::path& target, std::string_view firstLine, WriteMode mode,

@@ -1,5 +1,6 @@
 #include "monitor/event_log.h"
 
+#include <filesystem>
 #include <span>
 #include <string>
 #include <string_view>
@@ -21,10 +22,12 @@ std::string saveFileName(const LocalTime& time) {
 }
 
 // Every row, newest first, as one line each; then the close. False when any of it
-// failed (disk full, device gone), so a short file is never reported as complete.
+// failed (disk full, device gone), so a short file is never reported as complete; the
+// file is written whole or not at all, so a failed save leaves an earlier file of the
+// same name as it was.
 // The rows are read as they are written: no event can arrive between the file's
 // creation and its close, so this is the log as it stood when the save began.
-bool writeLogFile(Monitor& monitor, const std::string& path) {
+bool writeLogFile(Monitor& monitor, const std::filesystem::path& path) {
     OutputTextFile file;
     if (!file.create(path)) return false;
     monitor.layer.forEachRow(monitor.mainWindow, mainwin::eventLogList, eventLogColumnCount,
@@ -52,8 +55,7 @@ void logEvent(Monitor& monitor, std::string_view description) {
 }
 
 void saveLog(Monitor& monitor) {
-    const std::string path = monitor.workingPath(saveFileName(monitor.clock.now()));
-    if (writeLogFile(monitor, path)) {
+    if (writeLogFile(monitor, monitor.saveFolder / saveFileName(monitor.clock.now()))) {
         monitor.layer.showMessage(monitor.mainWindow, "Log file creation complete.", "Complete",
                                   MessageIcon::Information, MessageButtons::Ok);
     } else {

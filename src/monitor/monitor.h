@@ -2,6 +2,7 @@
 // One running monitor: its variant, the window layer and clock it uses, and all of
 // its state. The program owns one; a test can build as many as it likes.
 
+#include <filesystem>
 #include <functional>
 #include <optional>
 #include <string>
@@ -21,13 +22,16 @@ namespace fx {
 
 struct Monitor {
     // executablePath gives programDirectory; workingFolder is where bare file names
-    // (history files, start-up real-time files, saved logs) are looked for: "" is the
-    // process's current folder, anything else must end with a path separator.
+    // (history files, start-up real-time files) are looked for: "" is the process's
+    // current folder, anything else must end with a path separator. Saved logs go to
+    // saveFolder, the working folder when none is given.
     Monitor(const Variant& variant, WindowLayer& layer, const Clock& clock,
-            std::string_view executablePath, std::string workingFolder = "")
+            std::string_view executablePath, std::string workingFolder = "",
+            std::optional<std::filesystem::path> saveFolder = std::nullopt)
         : variant(variant),
           layer(layer),
           clock(clock),
+          saveFolder(saveFolder ? std::move(*saveFolder) : std::filesystem::path(workingFolder)),
           workingFolder(std::move(workingFolder)),
           state(initialProgramState(variant, executablePath)) {}
 
@@ -41,6 +45,9 @@ struct Monitor {
     const Variant& variant;
     WindowLayer& layer;
     const Clock& clock;
+    // A path, not a text: the Windows program gives its start folder in wide characters,
+    // whatever script its name is in.
+    std::filesystem::path saveFolder;
     std::string workingFolder;
 
     ProgramState state;

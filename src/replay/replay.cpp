@@ -349,6 +349,8 @@ int ReplaySession::run() {
     shutDownMonitor(*monitor_);
     flushLog();
     log_.flush();
+    // A replay that did not go through leaves no slots file: it is dropped unwritten.
+    if (status != replayDone) slots_.reset();
     if (slots_ && !slots_->close()) {
         messages_ << "fxmonitor-replay: " << *options_.slotsFile
                   << ": the slots file could not be written whole\n";

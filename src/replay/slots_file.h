@@ -32,10 +32,11 @@ void appendSlotsLine(std::string& line, const SlotsRow& row);
 
 class SlotsFile {
 public:
-    // Creates the file and writes the header line; false when it cannot be created.
+    // Starts the file with its header line; false when it cannot be created. The file
+    // appears under its name only when it is closed, whole; one never closed is dropped.
     bool create(const std::string& path);
     void write(const SlotsRow& row);
-    // False when any write or the close failed.
+    // False when any write, the close or putting the file in place failed.
     bool close();
 
 private:

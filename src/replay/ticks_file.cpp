@@ -8,6 +8,7 @@
 #include "monitor/main_window.h"
 #include "monitor/pairs.h"
 #include "text/command_line.h"
+#include "text/numbers.h"
 
 namespace fx {
 
@@ -18,12 +19,7 @@ constexpr std::string_view timeColumn = "time";
 // "MM-DD-YYYY HH:MM:SS"
 constexpr std::size_t timeLength = 19;
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
 bool isBlank(char c) { return c == ' ' || c == '\t'; }
-
-bool allDigits(std::string_view text) {
-    return !text.empty() && std::all_of(text.begin(), text.end(), isDigit);
-}
 
 int digitsAt(std::string_view text, std::size_t at, std::size_t count) {
     int value = 0;

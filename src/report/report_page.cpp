@@ -325,12 +325,8 @@ std::string reportPage(const SessionRecord& record, const ReportSummary& summary
 
 bool writeReportFile(const std::string& path, std::string_view page) {
     OutputTextFile file;
-    if (!file.create(path)) return false;
-    file.write(page);
-    if (file.close()) return true;
-    std::error_code ignored;
-    std::filesystem::remove(path, ignored);
-    return false;
+    if (file.create(path)) file.write(page);
+    return file.close();
 }
 
 bool reportFileCanBeMade(const std::string& path) {

@@ -29,7 +29,7 @@ struct ReportSummary {
 // The whole page; `record` must be finished.
 std::string reportPage(const SessionRecord& record, const ReportSummary& summary);
 
-// Writes the page whole. On failure it removes what it wrote and returns false.
+// Writes the page whole or not at all; false when it could not be written.
 bool writeReportFile(const std::string& path, std::string_view page);
 
 // True when a file can be made at `path`. The check leaves no file behind that was not

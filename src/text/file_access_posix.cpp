@@ -4,7 +4,7 @@
 
 #include <cerrno>
 #include <climits>
-#include <cstring>
+#include <cstdio>
 
 #include "text/file_access.h"
 
@@ -37,8 +37,8 @@ FileHandle openSharedForReading(const std::string& path) {
     return file;
 }
 
-FileHandle createForWriting(const std::string& path) {
-    return openRetrying(path, O_RDWR | O_CREAT | O_TRUNC, 0666);
+FileHandle createForWriting(const std::filesystem::path& path) {
+    return openRetrying(path.native(), O_RDWR | O_CREAT | O_TRUNC, 0666);
 }
 
 std::size_t readSome(FileHandle file, char* buffer, std::size_t size) {
@@ -77,11 +77,9 @@ bool closeFile(FileHandle file) {
     return ::close(descriptorOf(file)) == 0;
 }
 
-std::string currentFolder() {
-    std::string folder(4096, '\0');
-    if (!::getcwd(folder.data(), folder.size())) return "";
-    folder.resize(std::strlen(folder.c_str()));
-    return folder.ends_with('/') ? folder : folder + '/';
+std::error_code moveOver(const std::filesystem::path& from, const std::filesystem::path& to) {
+    if (std::rename(from.c_str(), to.c_str()) == 0) return {};
+    return std::error_code(errno, std::generic_category());
 }
 
 }  // namespace fx::platform

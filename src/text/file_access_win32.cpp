@@ -23,8 +23,8 @@ FileHandle openSharedForReading(const std::string& path) {
                               nullptr, OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
 }
 
-FileHandle createForWriting(const std::string& path) {
-    return fileOf(CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ, nullptr,
+FileHandle createForWriting(const std::filesystem::path& path) {
+    return fileOf(CreateFileW(path.c_str(), GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ, nullptr,
                               CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
 }
 
@@ -56,12 +56,9 @@ bool closeFile(FileHandle file) {
     return CloseHandle(handleOf(file)) != 0;
 }
 
-std::string currentFolder() {
-    char folder[MAX_PATH + 1] = "";
-    const DWORD length = GetCurrentDirectoryA(sizeof folder, folder);
-    if (length == 0 || length >= sizeof folder) return "";
-    const std::string text(folder, length);
-    return text.ends_with('\\') ? text : text + '\\';
+std::error_code moveOver(const std::filesystem::path& from, const std::filesystem::path& to) {
+    if (MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING)) return {};
+    return std::error_code(static_cast<int>(GetLastError()), std::system_category());
 }
 
 }  // namespace fx::platform

@@ -15,8 +15,6 @@ constexpr double int64Limit = 9223372036854775808.0;
 // Values of smaller magnitude have at most 16 integer digits: std::to_chars takes them.
 constexpr double toCharsLimit = 1e15;
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
-
 // 1 / 10^n for n = 1 to 22, each the correctly rounded quotient, as the division gives it.
 constexpr std::array<double, 23> inverseTens = [] {
     std::array<double, 23> table{};
@@ -76,9 +74,12 @@ NumberText::NumberText(int value) {
 
 std::string formatNumber(double value) { return std::string(NumberText(value).view()); }
 
-double parseNumber(std::string_view text) {
-    const char* at = text.data();
-    const char* const end = at + text.size();
+namespace {
+
+// parseNumber's reading: the number at `at`, which is left just past it. Inline in both
+// of its callers, so that parseNumber, which reads every history price, pays nothing for
+// numberSpan's use of it.
+[[gnu::always_inline]] inline double readNumber(const char*& at, const char* const end) {
     while (at != end && (*at == ' ' || *at == '\t')) ++at;
     const bool negative = at != end && *at == '-';
     if (negative) ++at;
@@ -111,6 +112,25 @@ double parseNumber(std::string_view text) {
     }
 
     return negative ? -value : value;
+}
+
+}  // namespace
+
+bool allDigits(std::string_view text) {
+    return !text.empty() && std::all_of(text.begin(), text.end(), isDigit);
+}
+
+double parseNumber(std::string_view text) {
+    const char* at = text.data();
+    return readNumber(at, at + text.size());
+}
+
+NumberSpan numberSpan(std::string_view text) {
+    const char* at = text.data();
+    readNumber(at, at + text.size());
+    // What was read is blanks, a sign, digits and a point: any digit among them is one
+    // of the number's.
+    return {static_cast<std::size_t>(at - text.data()), std::any_of(text.data(), at, isDigit)};
 }
 
 std::string_view trimmedBlanks(std::string_view text) {

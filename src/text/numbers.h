@@ -2,6 +2,7 @@
 // Number texts: every number the program shows, logs or saves goes through
 // formatNumber, and every number it reads from a file goes through parseNumber.
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -26,9 +27,22 @@ private:
     std::size_t length_ = 0;
 };
 
+// '0' to '9', in any locale: the one digit test of the readers of numbers and dates.
+constexpr bool isDigit(char c) { return c >= '0' && c <= '9'; }
+// A text of at least one character, all of them digits.
+bool allDigits(std::string_view text);
+
 // Leading blanks and tabs, an optional "-", digits, an optional "." with digits;
 // whatever follows is ignored. No digits at all gives 0.
 double parseNumber(std::string_view text);
+
+// How much of a text parseNumber reads: `length` characters from the text's start
+// (blanks, sign, digits and point), of which at least one is a digit when `hasDigits`.
+struct NumberSpan {
+    std::size_t length = 0;
+    bool hasDigits = false;
+};
+NumberSpan numberSpan(std::string_view text);
 
 // The text without the blanks and tabs around it: a number box's text without the
 // blank formatNumber puts before the number.

@@ -4,6 +4,7 @@
 #include <bit>
 #include <cstdint>
 #include <cstring>
+#include <system_error>
 
 namespace fx {
 
@@ -84,14 +85,27 @@ bool readLine(InputTextFile& file, std::string& line) {
     return true;
 }
 
-OutputTextFile::~OutputTextFile() { close(); }
+OutputTextFile::~OutputTextFile() { discard(); }
 
-bool OutputTextFile::create(const std::string& path) {
-    if (handle_ != platform::invalidFile) close();
+bool OutputTextFile::create(const std::filesystem::path& path) {
+    discard();
     pending_.clear();
     failed_ = false;
-    handle_ = platform::createForWriting(path);
+    failure_.clear();
+    path_ = path;
+    temporary_ = path;
+    temporary_ += ".tmp";
+    handle_ = platform::createForWriting(temporary_);
+    if (handle_ == platform::invalidFile) failure_ = "could not be created";
     return handle_ != platform::invalidFile;
+}
+
+void OutputTextFile::discard() {
+    if (handle_ == platform::invalidFile) return;
+    platform::closeFile(handle_);
+    handle_ = platform::invalidFile;
+    std::error_code ignored;
+    std::filesystem::remove(temporary_, ignored);
 }
 
 void OutputTextFile::writeThrough(std::string_view bytes) {
@@ -124,7 +138,18 @@ bool OutputTextFile::close() {
     flush();
     if (!platform::closeFile(handle_)) failed_ = true;
     handle_ = platform::invalidFile;
-    return !failed_;
+    std::error_code ignored;
+    if (failed_) {
+        failure_ = "could not be written";
+        std::filesystem::remove(temporary_, ignored);
+        return false;
+    }
+    if (const std::error_code moved = platform::moveOver(temporary_, path_)) {
+        failure_ = "could not be put in place: " + moved.message();
+        std::filesystem::remove(temporary_, ignored);
+        return false;
+    }
+    return true;
 }
 
 void writeLine(OutputTextFile& file, std::string_view text) {

@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
+#include <filesystem>
 #include <memory>
 #include <optional>
 #include <string>
@@ -111,15 +112,20 @@ private:
 // maxLineLength characters. False at the end of the file, with the line empty.
 bool readLine(InputTextFile& file, std::string& line);
 
+// A file written whole or not at all: the bytes go to a temporary file beside it (its
+// name and ".tmp"), which takes the file's place only once every byte is written. Until
+// then, and after any failure, a file of that name keeps what it held, and no partial
+// file is left behind. The one way the program writes a file.
 class OutputTextFile {
 public:
     OutputTextFile() = default;
+    // A file not closed is discarded: its temporary file goes, the old file stays.
     ~OutputTextFile();
     OutputTextFile(const OutputTextFile&) = delete;
     OutputTextFile& operator=(const OutputTextFile&) = delete;
 
-    // Creates or replaces the file; false when it cannot be created.
-    bool create(const std::string& path);
+    // Starts the file; false when its temporary file cannot be created.
+    bool create(const std::filesystem::path& path);
     // Buffered: the bytes reach the file in large writes, not one call per line.
     void write(std::string_view bytes) {
         // A text that fits the buffer as it is, the usual case, is only copied.
@@ -130,9 +136,13 @@ public:
         }
         writeThrough(bytes);
     }
-    // Writes what is buffered and closes; false if any write or the close failed, or
-    // when no file was open.
+    // Writes what is buffered, closes, and puts the file in place of any file of its
+    // name. False if any write, the close or the replacing failed, or when no file was
+    // started; failure() then says which.
     bool close();
+    // What went wrong, for a message after the file's name: "could not be created",
+    // "could not be written", "could not be put in place: ...". Empty when nothing did.
+    const std::string& failure() const { return failure_; }
 
 private:
     // Bytes collected before they are handed to the file in one write. Large, because
@@ -142,9 +152,14 @@ private:
 
     void writeThrough(std::string_view bytes);
     bool flush();
+    // Closes and removes the temporary file.
+    void discard();
     platform::FileHandle handle_ = platform::invalidFile;
+    std::filesystem::path path_;
+    std::filesystem::path temporary_;
     std::string pending_;
     bool failed_ = false;
+    std::string failure_;
 };
 
 // The text, then CR LF.

@@ -63,6 +63,19 @@ TEST_F(FolderCheckTest, WhereAndWhyTheUsableHistoryStops) {
     EXPECT_EQ(verdict.status, CheckStatus::Clean);
 }
 
+// Was: any line starting with a letter was called "a header", even far down a file; only
+// a file's first line can be one. The monitor takes the date from characters 1 to 10 and
+// the price from character 12 on.
+TEST_F(FolderCheckTest, ALaterLineStartingWithALetterIsToldByItsDateAndPrice) {
+    writeHistoryWith("EURCHF", 100, "abc,1.2");
+    check();
+    EXPECT_TRUE(contains(report,
+                         "EURCHF.csv line 100: date \"abc,1.2\" is not a date written MM-DD-YYYY; "
+                         "no price text: the line has 7 characters and the price starts at "
+                         "character 12: \"abc,1.2\""))
+        << report;
+}
+
 TEST_F(FolderCheckTest, MisalignedDatesAreReportedRowByRow) {
     // GBPJPY misses the 11th day, so from row 10 on its dates run one day ahead.
     std::string content;

@@ -55,6 +55,13 @@ protected:
         return line;
     }
 
+    static int countOf(const std::string& text, const std::string& part) {
+        int count = 0;
+        for (auto at = text.find(part); at != std::string::npos; at = text.find(part, at + 1))
+            ++count;
+        return count;
+    }
+
     TempFolder folder;
     fx::feed::FeedOptions options;
     std::ostringstream messages;
@@ -106,6 +113,47 @@ TEST_F(FeedTest, TicksFilesAreCheckedThenWrittenFieldByField) {
     options.folder = folder.pathOf("absent");
     EXPECT_EQ(run(), 1);
     EXPECT_NE(messages.str().find("absent is not a folder"), std::string::npos) << messages.str();
+}
+
+// Was: with every real-time file unwritable the feed printed a line per file at every
+// update and ended with status 0, as if it had done its work.
+TEST_F(FeedTest, FilesThatCannotBeWrittenAreToldOnceAndTheFeedEndsWithStatus3) {
+    for (const std::string_view symbol : v17b.pairTable) {
+        copyFromSample(symbol, folder.path(), false);
+        std::filesystem::create_directory(folder.pathOf(std::string(symbol) + "_RT.csv"));
+    }
+    options.variant = &v17b;
+    options.count = 5;
+    EXPECT_EQ(run(), 3);
+    const std::string told = messages.str();
+    for (const std::string_view symbol : v17b.pairTable) {
+        const std::string file = std::string(symbol) + "_RT.csv";
+        EXPECT_EQ(countOf(told, file + " could not"), 1) << told;
+        EXPECT_EQ(countOf(told, file + ": 5 of 5 updates failed, the last one too"), 1) << told;
+    }
+}
+
+// A file that cannot be written for a while (a reader holding it locked) is counted and
+// told at the end, and is no reason for a failing status once writing it works again.
+TEST_F(FeedTest, AFailureThatClearsIsCountedAndToldAtTheEndWithStatus0) {
+    for (const std::string_view symbol : v17b.pairTable) copyFromSample(symbol, folder.path(), false);
+    std::filesystem::create_directory(folder.pathOf("GBPUSD_RT.csv"));
+    options.variant = &v17b;
+    options.count = 5;
+    messages.str("");
+    int asked = 0;  // the first round has been written by the second question
+    const int status = fx::feed::runFeed(
+        options,
+        [&] {
+            if (++asked == 2) std::filesystem::remove(folder.pathOf("GBPUSD_RT.csv"));
+            return false;
+        },
+        messages);
+    EXPECT_EQ(status, 0);
+    EXPECT_EQ(countOf(messages.str(), "GBPUSD_RT.csv could not"), 1) << messages.str();
+    EXPECT_TRUE(messages.str().ends_with("fxfeed: GBPUSD_RT.csv: 1 of 5 updates failed\n"))
+        << messages.str();
+    EXPECT_TRUE(isFullPriceText("GBPUSD", firstLine("GBPUSD")));
 }
 
 // Reads the files over and over while the feed rewrites them as fast as it can; every

@@ -70,6 +70,24 @@ TEST_F(EventLogTest, ASaveThatCannotBeCreatedOrWrittenIsReportedAsFailed) {
     EXPECT_EQ(hm.messageTexts(), fxtest::Lines(2, "File write failed."));
 }
 
+// Was: a save whose write failed left a cut-short file in place of the one saved earlier
+// in the same minute.
+TEST_F(EventLogTest, AFailedSaveLeavesTheEarlierFileOfItsNameAndNoOtherFile) {
+    hm.chooseMenu(fx::mainwin::saveLogItem);
+    const std::string earlier = hm.folder.read(saveFileName);
+    fx::logEvent(hm.monitor(), "Not saved");
+    {
+        const fx::platform::SimulatedWriteFailure diskFull;
+        hm.chooseMenu(fx::mainwin::saveLogItem);
+    }
+    expectLastMessage(hm, "File write failed.", "Failed");
+    EXPECT_EQ(hm.folder.read(saveFileName), earlier);
+    std::vector<std::string> notData;
+    for (const auto& entry : std::filesystem::directory_iterator(hm.folder.path()))
+        if (entry.path().extension() != ".csv") notData.push_back(entry.path().filename().string());
+    EXPECT_EQ(notData, std::vector<std::string>{saveFileName});
+}
+
 TEST_F(EventLogTest, ClearAnsweredNoKeepsEveryRowAndYesAlsoDeletesRowsLoggedWhileAsking) {
     fx::logEvent(hm.monitor(), "Keep me");
     hm.layer.queueMessageAnswer(MessageAnswer::No);

@@ -37,6 +37,23 @@ TEST(ParseNumberTest, ReadsTheLeadingNumberOnlyEachDecimalAddingDigitTimesATenth
     EXPECT_TRUE(std::isinf(fx::parseNumber(std::string(400, '9'))));
 }
 
+// How much parseNumber reads: what the data tools quote when a price is read only in part.
+TEST(NumberSpanTest, IsWhatParseNumberReadsAndSaysWhetherItHasADigit) {
+    const struct {
+        const char* text;
+        std::size_t length;
+        bool hasDigits;
+    } cases[] = {
+        {" -1.25x", 6, true}, {"12:49", 2, true}, {".5", 2, true}, {"7.", 2, true},
+        {"-.", 2, false},     {" +7", 1, false},  {"abc", 0, false},
+    };
+    for (const auto& c : cases) {
+        const fx::NumberSpan span = fx::numberSpan(c.text);
+        EXPECT_EQ(span.length, c.length) << '"' << c.text << '"';
+        EXPECT_EQ(span.hasDigits, c.hasDigits) << '"' << c.text << '"';
+    }
+}
+
 // parseNumber against its reading rule written out plainly: the whole part digit by
 // digit as value x 10 + digit, then the n-th decimal adding digit x (1 / 10^n), each
 // step rounded to double precision. Every bit of the result must agree, for plain

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -55,6 +56,37 @@ TEST(WriteLineTest, EachLineEndsWithCrLfAndReplacesTheOldFile) {
     EXPECT_TRUE(file.close());
     EXPECT_EQ(folder.read("out.txt"),
               "03-07-2009,14:19:05,Started ZA Daderer\r\n\r\n" + block + "\r\n");
+}
+
+// Until the new file is whole the old one stays, and for good when a write fails or the
+// new file is never closed; no partial or temporary file is left behind.
+TEST(WriteLineTest, TheOldFileStaysUntilTheNewOneIsWholeAndAfterAFailure) {
+    fxtest::TempFolder folder;
+    folder.write("out.txt", "old\r\n");
+    const auto names = [&folder] {
+        std::vector<std::string> found;
+        for (const auto& entry : std::filesystem::directory_iterator(folder.path()))
+            found.push_back(entry.path().filename().string());
+        return found;
+    };
+    {
+        fx::OutputTextFile file;
+        ASSERT_TRUE(file.create(folder.pathOf("out.txt")));
+        fx::writeLine(file, std::string(3 << 20, 'n'));  // past the buffer: written through
+        EXPECT_EQ(folder.read("out.txt").substr(0, 8), "old\r\n");
+    }
+    EXPECT_EQ(names(), std::vector<std::string>{"out.txt"});
+
+    fx::OutputTextFile file;
+    ASSERT_TRUE(file.create(folder.pathOf("out.txt")));
+    fx::writeLine(file, "new");
+    {
+        const fx::platform::SimulatedWriteFailure diskFull;
+        EXPECT_FALSE(file.close());
+    }
+    EXPECT_EQ(file.failure(), "could not be written");
+    EXPECT_EQ(folder.read("out.txt"), "old\r\n");
+    EXPECT_EQ(names(), std::vector<std::string>{"out.txt"});
 }
 
 }  // namespace

@@ -79,15 +79,59 @@ TEST_P(ProgramRunTest, EndsOnTheCloseBoxAndAfterAMissingHistoryFile) {
 }
 
 // The rules below run the same in every program: one is enough.
-class OneProgramTest : public ProgramRunTest {};
+class OneProgramTest : public ProgramRunTest {
+protected:
+    // A folder inside the working folder holding its data, named in Greek, which no
+    // Western code page holds; empty when the code page holds it after all.
+    std::filesystem::path foreignFolder() const {
+        const wchar_t* name = L"\u0394\u03bf\u03ba\u03b9\u03bc\u03ae";  // "Dokime"
+        BOOL lost = FALSE;
+        WideCharToMultiByte(CP_ACP, 0, name, -1, nullptr, 0, nullptr, &lost);
+        if (!lost) return {};
+        const std::filesystem::path folder = std::filesystem::path(working.path()) / name;
+        std::filesystem::create_directory(folder);
+        for (const auto& entry : std::filesystem::directory_iterator(working.path()))
+            if (entry.is_regular_file())
+                std::filesystem::copy_file(entry.path(), folder / entry.path().filename());
+        return folder;
+    }
+    static int savedLogs(const std::filesystem::path& folder) {
+        int count = 0;
+        for (const auto& entry : std::filesystem::directory_iterator(folder))
+            count += entry.path().extension() == ".txt";
+        return count;
+    }
+};
 INSTANTIATE_TEST_SUITE_P(V17b, OneProgramTest, ::testing::Values("17b"),
                          [](const auto&) { return std::string("v17b"); });
+
+// Was: the start folder was taken in the code page's characters, so a folder named in
+// another script came back with "?" in it, every history file failed to open and the
+// program ended at start.
+TEST_P(OneProgramTest, StartsRanksAndSavesInAFolderNamedOutsideTheCodePage) {
+    const std::filesystem::path start = foreignFolder();
+    ASSERT_FALSE(start.empty()) << "the code page holds the folder's name";
+    fxtest::RunningProgram program(own.pathOf("fxmonitor.exe"), start);
+    HWND main = startInRealTime(program);
+    ASSERT_NE(main, nullptr) << "no window titled " << title(GetParam());
+    EXPECT_EQ(SendMessageA(GetDlgItem(main, 3), CB_GETCOUNT, 0, 0), 7);
+    EXPECT_TRUE(fxtest::waitFor([&] { return fxtest::windowText(GetDlgItem(main, 20)) == " 50"; }));
+    PostMessageA(main, WM_COMMAND, MAKEWPARAM(2, 0), 0);  // "Save Log"
+    HWND complete = program.window("Complete");
+    ASSERT_NE(complete, nullptr);
+    fxtest::pressButton(complete, IDOK);
+    EXPECT_EQ(savedLogs(start), 1);
+    PostMessageA(main, WM_COMMAND, MAKEWPARAM(4, 0), 0);  // "Quit"
+    EXPECT_EQ(program.exitCode(), 0u);
+}
 
 // Was: the saved log went to whatever folder the sound-file dialog had left current.
 TEST_P(OneProgramTest, SaveLogWritesIntoTheStartUpFolderAfterASoundWasChosenElsewhere) {
     fxtest::TempFolder sounds;
     sounds.write("ding.wav", "");
-    fxtest::RunningProgram program(own.pathOf("fxmonitor.exe"), working.path());
+    const std::filesystem::path start = foreignFolder();
+    ASSERT_FALSE(start.empty());
+    fxtest::RunningProgram program(own.pathOf("fxmonitor.exe"), start);
     HWND main = program.window(title(GetParam()));
     ASSERT_NE(main, nullptr);
     SendMessageA(main, WM_COMMAND, MAKEWPARAM(35, 0), 0);  // "Sound/Alerts"
@@ -109,14 +153,8 @@ TEST_P(OneProgramTest, SaveLogWritesIntoTheStartUpFolderAfterASoundWasChosenElse
     HWND complete = program.window("Complete");
     ASSERT_NE(complete, nullptr);
     fxtest::pressButton(complete, IDOK);
-    const auto savedLogs = [](const fxtest::TempFolder& folder) {
-        int count = 0;
-        for (const auto& entry : std::filesystem::directory_iterator(folder.path()))
-            count += entry.path().extension() == ".txt";
-        return count;
-    };
-    EXPECT_EQ(savedLogs(working), 1);
-    EXPECT_EQ(savedLogs(sounds), 0);
+    EXPECT_EQ(savedLogs(start), 1);
+    EXPECT_EQ(savedLogs(sounds.path()), 0);
 }
 
 // Was: a close request made while a "Not Found" box was open let the ticks of the same

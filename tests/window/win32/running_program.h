@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <chrono>
+#include <filesystem>
 #include <functional>
 #include <string>
 #include <thread>
@@ -13,10 +14,14 @@ namespace fxtest {
 
 class RunningProgram {
 public:
-    RunningProgram(std::string commandLine, const std::string& workingFolder) {
-        STARTUPINFOA startup = {};
+    // The working folder in wide characters: its name may be in any script.
+    RunningProgram(const std::string& commandLine, const std::filesystem::path& workingFolder) {
+        std::wstring command(commandLine.size() + 1, L'\0');
+        command.resize(MultiByteToWideChar(CP_ACP, 0, commandLine.c_str(), -1, command.data(),
+                                           static_cast<int>(command.size())));
+        STARTUPINFOW startup = {};
         startup.cb = sizeof startup;
-        if (CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+        if (CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr,
                            workingFolder.c_str(), &startup, &process_))
             CloseHandle(process_.hThread);
     }
