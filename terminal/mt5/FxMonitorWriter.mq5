@@ -106,7 +106,7 @@ int FindSymbols()
       Offered[k] = SymbolSelect(BrokerName[k], true);
       if(!Offered[k])
         {
-         Print("FxMonitorWriter: ", PlainName[k], ": this broker has no symbol \"", BrokerName[k],
+         Print(PlainName[k], ": this broker has no symbol \"", BrokerName[k],
                "\" (prefix \"", SymbolPrefix, "\", suffix \"", SymbolSuffix, "\"); ",
                PlainName[k], "_RT.csv and ", PlainName[k], ".csv are not written");
          continue;
@@ -131,7 +131,7 @@ void WriteRealtimeFile(const int k)
    if(file == INVALID_HANDLE)
      {
       if(!RealtimeFailing[k])
-         Print("FxMonitorWriter: cannot open ", PlainName[k], "_RT.csv (error ", GetLastError(),
+         Print("cannot open ", PlainName[k], "_RT.csv (error ", GetLastError(),
                "); trying again at every interval");
       RealtimeFailing[k] = true;
       return;
@@ -233,7 +233,7 @@ void UpdateHistory()
       if(complete == 0)
         {
          if(!HistoryWaitReported)
-            Print("FxMonitorWriter: waiting for the daily bars of ", BrokerName[k],
+            Print("waiting for the daily bars of ", BrokerName[k],
                   " before writing the history files");
          HistoryWaitReported = true;
          return;
@@ -253,7 +253,7 @@ void UpdateHistory()
       if(!Offered[k] || WriteHistoryFile(k, rows))
          continue;
       if(!HistoryFailReported)
-         Print("FxMonitorWriter: cannot write ", PlainName[k], ".csv (error ", GetLastError(),
+         Print("cannot write ", PlainName[k], ".csv (error ", GetLastError(),
                "); trying again at the next interval");
       HistoryFailReported = true;
       return;
@@ -263,7 +263,7 @@ void UpdateHistory()
    HistoryWaitReported = false;
    HistoryFailReported = false;
    if(rows > 0)
-      Print("FxMonitorWriter: history files written, ", rows, " days, ",
+      Print("history files written, ", rows, " days, ",
             DateText(BarDay[first][RowBar[first][rows - 1]]), " to ",
             DateText(BarDay[first][RowBar[first][0]]));
   }
@@ -278,15 +278,15 @@ int OnInit()
    int offered = FindSymbols();
    if(offered == 0)
      {
-      Print("FxMonitorWriter: none of the fourteen pairs found; check the prefix and suffix");
+      Print("none of the fourteen pairs found; check the prefix and suffix");
       return INIT_FAILED;
      }
    if(!EventSetMillisecondTimer(IntervalMs))
      {
-      Print("FxMonitorWriter: no timer of ", IntervalMs, " ms (error ", GetLastError(), ")");
+      Print("no timer of ", IntervalMs, " ms (error ", GetLastError(), ")");
       return INIT_FAILED;
      }
-   Print("FxMonitorWriter: variant ", VariantName(), ", ", offered, " of 14 pairs, every ",
+   Print("variant ", VariantName(), ", ", offered, " of 14 pairs, every ",
          IntervalMs, " ms, into ", FolderText());
    return INIT_SUCCEEDED;
   }

@@ -33,7 +33,8 @@ std::string nameOf(const std::string& path) { return fs::path(path).filename().s
 // does not share the access another open has.
 int accessOf(int flags) { return flags & (FILE_READ | FILE_WRITE); }
 int sharingOf(int flags) {
-    return ((flags & FILE_SHARE_READ) ? FILE_READ : 0) | ((flags & FILE_SHARE_WRITE) ? FILE_WRITE : 0);
+    return ((flags & FILE_SHARE_READ) ? FILE_READ : 0) |
+           ((flags & FILE_SHARE_WRITE) ? FILE_WRITE : 0);
 }
 bool conflicts(const std::string& path, int flags) {
     for (const auto& [handle, file] : terminal().open)
@@ -156,9 +157,13 @@ bool TimeToStruct(datetime time, MqlDateTime& parts) {
     const year_month_day date{day};
     const hh_mm_ss clock{moment - day};
     const weekday dayOfWeek{day};
-    parts = {int(date.year()), int(unsigned(date.month())), int(unsigned(date.day())),
-             int(clock.hours().count()), int(clock.minutes().count()),
-             int(clock.seconds().count()), int(dayOfWeek.c_encoding()),
+    parts = {int(date.year()),
+             int(unsigned(date.month())),
+             int(unsigned(date.day())),
+             int(clock.hours().count()),
+             int(clock.minutes().count()),
+             int(clock.seconds().count()),
+             int(dayOfWeek.c_encoding()),
              int((day - sys_days{date.year() / January / 1}).count())};
     return true;
 }
@@ -218,7 +223,8 @@ bool FileDelete(const string& name, int commonFlag) {
 bool FileMove(const string& source, int commonFlag, const string& destination, int modeFlags) {
     const std::string from = pathIn(commonFlag, source), to = pathIn(modeFlags, destination);
     const bool replaces = fs::exists(to);
-    if (!fs::exists(from) || isOpen(from) || (replaces && (isOpen(to) || !(modeFlags & FILE_REWRITE))))
+    if (!fs::exists(from) || isOpen(from) ||
+        (replaces && (isOpen(to) || !(modeFlags & FILE_REWRITE))))
         return fail(errFileCannotRewrite);
     if (replaces) terminal().events.push_back("replace " + nameOf(to));
     fs::rename(from, to);
