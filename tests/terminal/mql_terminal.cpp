@@ -1,6 +1,6 @@
 #include "terminal/mql_terminal.h"
 
-#include <chrono>
+#include <ctime>
 #include <filesystem>
 #include <fstream>
 
@@ -151,20 +151,11 @@ double iClose(const string& symbol, ENUM_TIMEFRAMES, int shift) {
 datetime TimeCurrent() { return terminal().now; }
 
 bool TimeToStruct(datetime time, MqlDateTime& parts) {
-    using namespace std::chrono;
-    const sys_seconds moment{seconds{time}};
-    const sys_days day = floor<days>(moment);
-    const year_month_day date{day};
-    const hh_mm_ss clock{moment - day};
-    const weekday dayOfWeek{day};
-    parts = {int(date.year()),
-             int(unsigned(date.month())),
-             int(unsigned(date.day())),
-             int(clock.hours().count()),
-             int(clock.minutes().count()),
-             int(clock.seconds().count()),
-             int(dayOfWeek.c_encoding()),
-             int((day - sys_days{date.year() / January / 1}).count())};
+    const std::time_t seconds = time;
+    std::tm t{};
+    gmtime_r(&seconds, &t);
+    parts = {t.tm_year + 1900, t.tm_mon + 1, t.tm_mday, t.tm_hour,
+             t.tm_min,         t.tm_sec,     t.tm_wday, t.tm_yday};
     return true;
 }
 

@@ -67,11 +67,11 @@ protected:
     std::string firstLine(std::string_view symbol) const {
         return fx::readFirstLine(path(std::string(symbol) + "_RT.csv")).value_or("(missing)");
     }
-    // The variant's history files as the monitor loads them; nothing when one is missing.
-    std::unique_ptr<Tables> histories(const fx::Variant& v = v17b) const {
+    // The history files as the monitor loads them; nothing when one is missing.
+    std::unique_ptr<Tables> histories() const {
         auto tables = std::make_unique<Tables>();
         for (int k = 0; k < fx::pairCount; ++k)
-            if (!fx::readHistoryFile(path(std::string(v.pairTable[k]) + ".csv"), (*tables)[k]))
+            if (!fx::readHistoryFile(path(std::string(v17b.pairTable[k]) + ".csv"), (*tables)[k]))
                 return nullptr;
         return tables;
     }
@@ -82,10 +82,13 @@ protected:
         std::sort(names.begin(), names.end());
         return names;
     }
-    int logLinesWith(std::string_view text) const {
-        return static_cast<int>(std::count_if(
-            t.log.begin(), t.log.end(),
-            [&](const std::string& line) { return line.find(text) != std::string::npos; }));
+    long logLinesWith(std::string_view text) const {
+        return std::ranges::count_if(t.log,
+                                     [&](auto& line) { return line.find(text) != line.npos; });
+    }
+    void removeFiles() const {
+        fs::remove_all(t.filesFolder());
+        fs::create_directories(t.filesFolder());
     }
 
     fxtest::Terminal t{FX_WRITER_LANGUAGE};
@@ -128,8 +131,7 @@ TEST_F(WriterTest, EachVariantWritesTheFilesOfItsOwnFourteenPairs) {
     for (auto [id, choice] : {std::pair{fx::VariantId::V17, VARIANT_17},
                               {fx::VariantId::V17b, VARIANT_17B},
                               {fx::VariantId::V17c, VARIANT_17C}}) {
-        fs::remove_all(t.filesFolder());
-        fs::create_directories(t.filesFolder());
+        removeFiles();
         Variant = choice;
         start();
         timerEvent();
@@ -157,21 +159,16 @@ TEST_F(WriterTest, EachTimerEventWritesTheBidWithTheSymbolsDigitsAndCrLf) {
 }
 
 TEST_F(WriterTest, DecoratedBrokerSymbolsWriteThePlainFileNames) {
-    for (auto [prefix, suffix] : {std::pair{"", ".m"}, {"fx", "pro"}}) {
-        t.market.clear();
-        fs::remove_all(t.filesFolder());
-        fs::create_directories(t.filesFolder());
-        for (std::string_view symbol : v17b.pairTable)
-            addSymbol(std::string(symbol), prefix + std::string(symbol) + suffix);
-        SymbolPrefix = prefix;
-        SymbolSuffix = suffix;
-        start();
-        timerEvent();
-        EXPECT_EQ(filesIn(t.filesFolder()).size(), 28u) << prefix << suffix;
-        EXPECT_EQ(fx::parseNumber(firstLine("EURUSD")),
-                  t.market[prefix + std::string("EURUSD") + suffix].bid);
-        EXPECT_EQ(alignedRows(histories().get()), 499);
-    }
+    t.market.clear();
+    for (std::string_view symbol : v17b.pairTable)
+        addSymbol(std::string(symbol), "fx" + std::string(symbol) + ".m");
+    SymbolPrefix = "fx";
+    SymbolSuffix = ".m";
+    start();
+    timerEvent();
+    EXPECT_EQ(filesIn(t.filesFolder()).size(), 28u);
+    EXPECT_EQ(fx::parseNumber(firstLine("EURUSD")), t.market["fxEURUSD.m"].bid);
+    EXPECT_EQ(alignedRows(histories().get()), 499);
 }
 
 TEST_F(WriterTest, AMissingSymbolIsReportedOnceAndTheOtherThirteenAreWritten) {
@@ -183,13 +180,11 @@ TEST_F(WriterTest, AMissingSymbolIsReportedOnceAndTheOtherThirteenAreWritten) {
     for (int i = 0; i < 3; ++i) timerEvent();
     EXPECT_EQ(logLinesWith("NZDJPY"), 1);
     EXPECT_EQ(logLinesWith("\"NZDJPY.m\""), 1) << "the name tried";
-    EXPECT_FALSE(fs::exists(path("NZDJPY_RT.csv")) || fs::exists(path("NZDJPY.csv")));
-    for (std::string_view symbol : v17b.pairTable) {
-        if (symbol == "NZDJPY") continue;
-        EXPECT_TRUE(fx::isAcceptedRealtimePrice(fx::parseNumber(firstLine(symbol)))) << symbol;
-        fx::HistoryTable table;
-        EXPECT_EQ(fx::readHistoryFile(path(std::string(symbol) + ".csv"), table), 499) << symbol;
-    }
+    const std::vector<std::string> files = filesIn(t.filesFolder());
+    EXPECT_EQ(files.size(), 26u);
+    EXPECT_EQ(std::ranges::count_if(files, [](auto& f) { return f.starts_with("NZDJPY"); }), 0);
+    fx::HistoryTable table;
+    EXPECT_EQ(fx::readHistoryFile(path("EURUSD.csv"), table), 499);
 }
 
 TEST_F(WriterTest, ADayOnePairLacksIsLeftOutOfAllFourteenHistoryFiles) {
@@ -255,20 +250,15 @@ TEST_F(WriterTest, HistoryWaitsForDailyBarsAndFollowsTheTerminalLoadingMore) {
     EXPECT_EQ(alignedRows(histories().get()), 499);
 }
 
-TEST_F(WriterTest, WritesIntoTheCommonFolderWhenAsked) {
+TEST_F(WriterTest, WritesIntoTheCommonFolderAndOnlyRealtimeFilesWhenAsked) {
     UseCommonFolder = true;
-    start();
-    timerEvent();
-    EXPECT_TRUE(filesIn(t.filesFolder()).empty());
-    EXPECT_EQ(filesIn(t.commonFolder()).size(), 28u);
-}
-
-TEST_F(WriterTest, WithoutHistoryOnlyTheRealtimeFilesAreWritten) {
     WriteHistory = false;
     start();
     timerEvent();
-    EXPECT_EQ(filesIn(t.filesFolder()).size(), 14u);
-    EXPECT_FALSE(fs::exists(path("EURUSD.csv")));
+    EXPECT_TRUE(filesIn(t.filesFolder()).empty());
+    const std::vector<std::string> files = filesIn(t.commonFolder());
+    EXPECT_EQ(files.size(), 14u);
+    EXPECT_EQ(std::ranges::count_if(files, [](auto& f) { return f.ends_with("_RT.csv"); }), 14);
 }
 
 TEST_F(WriterTest, TheTimerHasTheIntervalAndStopEndsItWithNoFileLeftOpen) {
