@@ -9,7 +9,7 @@ using fxtest::Terminal;
 
 namespace {
 
-// Runtime error numbers of the MQL references.
+// Numbers for GetLastError after a failure; the writers only print them.
 constexpr int errUnknownSymbol = 4301, errCannotOpenFile = 5004, errCannotDeleteFile = 5006,
               errFileCannotRewrite = 5020;
 
