@@ -31,10 +31,6 @@ inline constexpr int FILE_READ = 1, FILE_WRITE = 2, FILE_BIN = 4, FILE_CSV = 8, 
                      FILE_SHARE_WRITE = 256, FILE_REWRITE = 512, FILE_COMMON = 4096;
 inline constexpr int INVALID_HANDLE = -1;
 
-// The terminal reinitializes inputs before OnInit and keeps them read-only; the tests
-// set them before calling OnInit.
-#define input
-
 bool EventSetMillisecondTimer(int milliseconds);
 void EventKillTimer();
 bool SymbolSelect(const string& name, bool select);

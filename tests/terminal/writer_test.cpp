@@ -16,8 +16,10 @@
 #include "monitor/variants.h"
 #include "prices/price_files.h"
 #include "text/numbers.h"
-// The model last: it defines `input` away for the writer.
 #include "terminal/mql_terminal.h"
+// The terminal sets the inputs before OnInit and keeps them read-only; here they are
+// plain variables that each test sets before it calls OnInit.
+#define input
 #include FX_WRITER_SOURCE
 #undef input
 
