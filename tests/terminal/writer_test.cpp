@@ -15,8 +15,9 @@
 #include "monitor/price_data.h"
 #include "monitor/variants.h"
 #include "prices/price_files.h"
-#include "text/numbers.h"
 #include "terminal/mql_terminal.h"
+#include "text/numbers.h"
+
 // The terminal sets the inputs before OnInit and keeps them read-only; here they are
 // plain variables that each test sets before it calls OnInit.
 #define input
