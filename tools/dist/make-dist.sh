@@ -1,8 +1,9 @@
 #!/bin/sh
 # `make dist`: out/fxmonitor-VERSION-win32.zip, what a trader on Windows downloads: the
 # 32-bit programs, the sample data, the guide and the licence notices of what is linked
-# into the programs, in one folder fxmonitor-VERSION-win32/. VERSION is the product
-# version of the programs' version record.
+# into the programs, and the terminal's price writers in terminal\, in one folder
+# fxmonitor-VERSION-win32/. VERSION is the product version of the programs' version
+# record.
 # make-dist.sh [WIN32_BUILD [OUT]] (defaults build/win32 and out).
 set -e
 here=$(cd "$(dirname "$0")/../.." && pwd)
@@ -13,7 +14,7 @@ version=$(sed -n 's/.*VALUE "ProductVersion", "\([^"]*\)".*/\1/p' "$here/resourc
 name="fxmonitor-$version-win32"
 stage="$out/dist/$name"
 rm -rf "$out/dist"
-mkdir -p "$stage/sample" "$stage/licenses"
+mkdir -p "$stage/sample" "$stage/licenses" "$stage/terminal"
 
 for program in fxmonitor-17 fxmonitor-17b fxmonitor-17c fxmonitor-replay fxmonitor-check \
                fxmonitor-import fxfeed; do
@@ -25,6 +26,9 @@ cp "$here"/sample/*.csv "$stage/sample/"
 # Plain text for Notepad: CR LF line ends.
 crlf() { sed 's/\r*$/\r/' "$1" >"$2"; }
 crlf "$here/docs/windows-guide.txt" "$stage/README.txt"
+# The price writers, copied into the terminal's data folder and compiled there.
+crlf "$here/terminal/mt4/FxMonitorWriter.mq4" "$stage/terminal/FxMonitorWriter.mq4"
+crlf "$here/terminal/mt5/FxMonitorWriter.mq5" "$stage/terminal/FxMonitorWriter.mq5"
 # Statically linked: the GCC runtime (libstdc++, libgcc: GPL 3 with the GCC Runtime
 # Library Exception) and the mingw-w64 runtime with winpthreads.
 crlf /usr/share/doc/gcc-mingw-w64-base/copyright "$stage/licenses/gcc-runtime.txt"
