@@ -28,8 +28,6 @@ namespace fx {
 
 namespace {
 
-constexpr std::size_t logFlushSize = 1 << 16;
-
 struct Button {
     ActionKind kind;
     int controlId;
@@ -66,9 +64,11 @@ private:
 
     std::string pipsBoxText();
     void writeSlotsRow(std::string_view cause);
-    bool openReport(const TicksCheck& check);
+    bool openReport();
     void printNewLogRows();
-    void flushLog();
+    TicksReader::Item readToFirstPrice(TicksReader& reader);
+    void replayAction(const TicksAction& action);
+    int writeOutputs();
 
     const ReplayOptions& options_;
     const Variant& variant_;
@@ -84,7 +84,10 @@ private:
     const PriceLine* price_ = nullptr;  // the fields of the tick under way
     std::optional<SlotsFile> slots_;
     std::optional<ReplayReport> report_;
+    // The log's lines, printed when the replay has gone through: a replay that fails
+    // prints none of them.
     std::string logText_;
+    std::vector<std::pair<long long, TicksAction>> actionsBeforeFirstPrice_;  // by line
 };
 
 std::string ReplaySession::where() const {
@@ -265,18 +268,24 @@ void ReplaySession::printNewLogRows() {
         if (report_) report_->logged(description);
     }
     layer_.deleteAllRows(main, mainwin::eventLogList);
-    if (logText_.size() >= logFlushSize) flushLog();
 }
 
-void ReplaySession::flushLog() {
-    log_.write(logText_.data(), static_cast<std::streamsize>(logText_.size()));
-    logText_.clear();
+// Reads the ticks file up to its first price line, keeping the actions before it: the
+// session starts at that line's time. Returns the item it stopped at.
+TicksReader::Item ReplaySession::readToFirstPrice(TicksReader& reader) {
+    if (!reader.open(options_.ticksFile)) return TicksReader::Item::Error;
+    while (true) {
+        const TicksReader::Item item = reader.next();
+        if (item != TicksReader::Item::Action) return item;
+        actionsBeforeFirstPrice_.push_back({reader.lineNumber(), reader.action()});
+    }
 }
 
 int ReplaySession::run() {
-    const TicksCheck check = checkTicksFile(options_.ticksFile, variant_);
+    TicksReader reader(variant_);
+    TicksReader::Item item = readToFirstPrice(reader);
     // "Started ZA Daderer" and everything before the first tick happen at its time.
-    if (check.ok) clock_.set(check.firstPriceTime);
+    if (item == TicksReader::Item::Price) clock_.set(reader.price().time);
 
     monitor_ = std::make_unique<Monitor>(variant_, layer_, clock_, "", options_.dataFolder);
     monitor_->realtimeFirstLine = [this](int pair) { return recordedFirstLine(pair); };
@@ -287,11 +296,16 @@ int ReplaySession::run() {
     // The checks come in this order: the history files, then the ticks file.
     startMonitor(*monitor_);
     if (monitor_->state.keepRunning == 0) return replayHistoryMissing;
-    if (!check.ok) {
-        messages_ << check.error << '\n';
+    if (item == TicksReader::Item::Error) {
+        messages_ << reader.error() << '\n';
         return replayUsageError;
     }
-    if (!openReport(check)) return replayUsageError;
+    if (item == TicksReader::Item::End) {
+        messages_ << options_.ticksFile << ":" << reader.lineNumber()
+                  << ": the ticks file holds no price line\n";
+        return replayUsageError;
+    }
+    if (!openReport()) return replayUsageError;
     if (options_.slotsFile) {
         if (const auto input = inputAt(*options_.slotsFile)) {
             messages_ << "fxmonitor-replay: --slots " << *options_.slotsFile
@@ -318,51 +332,55 @@ int ReplaySession::run() {
     printNewLogRows();
 
     stage_ = Stage::Ticks;
-    TicksReader reader(variant_);
-    int status = replayDone;
-    if (!reader.open(options_.ticksFile)) {
-        messages_ << reader.error() << '\n';
-        status = replayUsageError;
+    for (const auto& [line, action] : actionsBeforeFirstPrice_) {
+        line_ = line;
+        replayAction(action);
     }
-    while (status == replayDone) {
-        const TicksReader::Item item = reader.next();
+    actionsBeforeFirstPrice_.clear();
+    int status = replayDone;
+    // The first price line is still the reader's.
+    for (; item != TicksReader::Item::End; item = reader.next()) {
         line_ = reader.lineNumber();
-        if (item == TicksReader::Item::End) break;
         if (item == TicksReader::Item::Error) {
-            // The file was checked whole before the run: it has changed since.
             messages_ << reader.error() << '\n';
             status = replayUsageError;
             break;
         }
-        if (item == TicksReader::Item::Price) {
+        if (item == TicksReader::Item::Price)
             tick(reader.price());
-        } else {
-            act(reader.action());
-            if (report_) report_->acted(reader.action(), pipsBoxText());
-        }
+        else
+            replayAction(reader.action());
         printNewLogRows();
         // The layer records every message box and dialog; a long replay needs none of them.
         if (!layer_.messages().empty() || !layer_.fileDialogs().empty() || !layer_.sounds().empty())
             layer_.forgetRecords();
     }
-
     shutDownMonitor(*monitor_);
-    flushLog();
-    log_.flush();
-    // A replay that did not go through leaves no slots file: it is dropped unwritten.
-    if (status != replayDone) slots_.reset();
+    return status == replayDone ? writeOutputs() : status;
+}
+
+void ReplaySession::replayAction(const TicksAction& action) {
+    act(action);
+    if (report_) report_->acted(action, pipsBoxText());
+    printNewLogRows();
+}
+
+// The outputs of a replay that went through, each whole or not at all: the report, then
+// the slots file, then the log. A failure leaves none of those not yet written behind.
+int ReplaySession::writeOutputs() {
+    if (report_ && !report_->write(*options_.reportFile, options_)) {
+        messages_ << "fxmonitor-replay: " << *options_.reportFile
+                  << ": the report could not be written whole\n";
+        return replayUsageError;
+    }
     if (slots_ && !slots_->close()) {
         messages_ << "fxmonitor-replay: " << *options_.slotsFile
                   << ": the slots file could not be written whole\n";
-        status = replayUsageError;
+        return replayUsageError;
     }
-    // The report is written only for a replay that went through.
-    if (report_ && status == replayDone && !report_->write(*options_.reportFile, options_)) {
-        messages_ << "fxmonitor-replay: " << *options_.reportFile
-                  << ": the report could not be written whole\n";
-        status = replayUsageError;
-    }
-    return status;
+    log_.write(logText_.data(), static_cast<std::streamsize>(logText_.size()));
+    log_.flush();
+    return replayDone;
 }
 
 // Whether two paths name one file, whether or not it is there yet.
@@ -377,7 +395,7 @@ bool sameFile(const std::string& a, const std::string& b) {
 
 // Checked before the run (and before the --slots file is made), so that a long replay
 // does not end in a report that cannot be written; the page is written at the end.
-bool ReplaySession::openReport(const TicksCheck& check) {
+bool ReplaySession::openReport() {
     if (!options_.reportFile) return true;
     const std::string& path = *options_.reportFile;
     if (const auto input = inputAt(path)) {
@@ -393,7 +411,7 @@ bool ReplaySession::openReport(const TicksCheck& check) {
         messages_ << "fxmonitor-replay: " << path << ": the report file cannot be created\n";
         return false;
     }
-    report_.emplace(*monitor_, check.priceLines);
+    report_.emplace(*monitor_);
     return true;
 }
 

@@ -25,8 +25,8 @@ std::string alertText(const AlertSetting& setting, const Variant& variant) {
 
 }  // namespace
 
-ReplayReport::ReplayReport(const Monitor& monitor, long long expectedRankings)
-    : monitor_(monitor), record_(expectedRankings), tradeState_(monitor.trade.tradeState) {}
+ReplayReport::ReplayReport(const Monitor& monitor)
+    : monitor_(monitor), tradeState_(monitor.trade.tradeState) {}
 
 void ReplayReport::ranked(bool tick, std::string_view pipsBox) {
     const RankingState& ranking = monitor_.ranking;

@@ -14,7 +14,7 @@ namespace fx {
 
 class ReplayReport {
 public:
-    ReplayReport(const Monitor& monitor, long long expectedRankings);
+    explicit ReplayReport(const Monitor& monitor);
 
     // After a ranking run: `tick` for a real-time tick, else a new reference day.
     // `pipsBox` is the text of the pips box.

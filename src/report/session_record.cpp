@@ -10,8 +10,7 @@ bool sameDay(const LocalTime& a, const LocalTime& b) {
 
 }  // namespace
 
-SessionRecord::SessionRecord(long long expectedRankings)
-    : series_(seriesCount, expectedRankings, maxChartBuckets) {}
+SessionRecord::SessionRecord() : series_(seriesCount, maxChartBuckets) {}
 
 void SessionRecord::addRanking(const RankingSample& sample, bool tick) {
     std::array<int, seriesCount> values{};

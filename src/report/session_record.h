@@ -75,7 +75,7 @@ struct BasketRecord {
 
 class SessionRecord {
 public:
-    // Ranking samples beyond about `maxChartBuckets` buckets are reduced.
+    // Ranking samples beyond `maxChartBuckets` buckets are reduced.
     static constexpr int maxChartBuckets = 2000;
     // The series of the charts: the moves, the slots (by PairTable index), the five
     // measures, the basket's pips.
@@ -86,7 +86,7 @@ public:
     static constexpr int pipsSeries = measureSeries + measureCount;
     static constexpr int seriesCount = pipsSeries + 1;
 
-    explicit SessionRecord(long long expectedRankings);
+    SessionRecord();
 
     // A ranking run: `tick` for a real-time tick, else a reference-day change.
     void addRanking(const RankingSample& sample, bool tick);

@@ -44,9 +44,12 @@ TEST(ReplayProgramTest, ErrorExitsLeaveStdoutEmpty) {
         {"bad.csv", fx::replayHistoryMissing, "GBPUSD.csv history file could not be opened."},
         {"bad.csv", fx::replayUsageError, "bad.csv:2: the header"},
         {"missing.csv", fx::replayUsageError, "missing.csv: the ticks file cannot"},
+        // Found only after ticks that logged rows and ranked: nothing of them is written.
+        {"late.csv", fx::replayUsageError, "late.csv:5: "},
     };
     fxtest::ReplayRun r;
     r.data.folder.write("bad.csv", "#\n" + v17bHeader.substr(1) + r.prices(1));
+    r.data.folder.write("late.csv", v17bHeader + "!reference 0\n" + r.prices(1) + r.prices(2) + "!jump\n");
     r.data.folder.remove("GBPUSD.csv");
     for (const auto& c : cases) {
         const auto run = runProgram(r, "--slots s.csv " + c.arguments);

@@ -8,7 +8,7 @@
 namespace {
 
 TEST(ReportPageTest, NamesTheUserGaveAreEscaped) {
-    fx::SessionRecord record(0);
+    fx::SessionRecord record;
     record.finish();
     fx::ReportSummary summary;
     summary.variant = "17b";
