@@ -205,7 +205,7 @@ void ReplaySession::act(const TicksAction& action) {
 // handler the box's notification, so the ranking measures against row 0.
 void ReplaySession::switchRealTimeOn() {
     const WindowId main = monitor_->mainWindow;
-    if (layer_.isChecked(main, mainwin::realTimeModeCheck)) return;
+    if (monitor_->state.realTimeMode == 1) return;
     if (layer_.click(main, mainwin::realTimeModeCheck)) return;
     layer_.setChecked(main, mainwin::realTimeModeCheck, true);
     WindowEvent event;
