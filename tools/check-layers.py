@@ -8,7 +8,10 @@ also for a layer not built by this preset). Fails, naming what is wrong, when
   - a library links a project library outside the layers it may use;
   - a file of src/ includes a folder other than its own and those its layer may use,
     or belongs to no layer;
-  - a file outside the platform twins and the Win32 layers includes <windows.h>.
+  - a file outside the platform twins and the Win32 layers includes <windows.h>;
+  - a file outside src/window names the headless layer's own types (its controls,
+    windows, columns, menu items): the program reaches that layer only through the
+    window layer's interface, as it reaches the real one.
 
     check-layers.py MANIFEST SOURCE_ROOT
 """
@@ -19,6 +22,7 @@ import sys
 
 INCLUDE = re.compile(r'^\s*#\s*include\s*([<"])([^>"]+)[>"]', re.MULTILINE)
 WINDOWS_FOLDERS = ("window/win32", "app/win32")
+HEADLESS_TYPES = re.compile(r"\bHeadless(Control|Window|Column|MenuItem)\b")
 
 
 def read_manifest(path):
@@ -89,6 +93,10 @@ def main(manifest_path, source_root):
             may_use = {folder} | {layers[used]["folder"] for used in allowed[folders[folder]]}
             with open(os.path.join(directory, file_name), encoding="utf-8") as source:
                 text = source.read()
+            if not (path + "/").startswith("window/"):
+                for named in sorted(set(HEADLESS_TYPES.findall(text))):
+                    problems.append(f"src/{path} names Headless{named}: outside src/window "
+                                    f"the headless layer is used through its interface only")
             for bracket, included in INCLUDE.findall(text):
                 if bracket == "<":
                     if included.lower() == "windows.h" and not (

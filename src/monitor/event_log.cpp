@@ -49,7 +49,10 @@ void logEvent(Monitor& monitor, std::string_view description) {
     const LocalTime now = monitor.clock.now();
     WindowLayer& layer = monitor.layer;
     const WindowId window = monitor.mainWindow;
+    const int rows = layer.rowCount(window, mainwin::eventLogList);
     layer.insertRowAtTop(window, mainwin::eventLogList, dateText(now));
+    // A row the list did not take: row 0 is still the row logged before.
+    if (layer.rowCount(window, mainwin::eventLogList) == rows) return;
     layer.setCellText(window, mainwin::eventLogList, 0, 1, timeText(now));
     layer.setCellText(window, mainwin::eventLogList, 0, 2, description);
 }

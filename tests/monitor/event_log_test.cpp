@@ -155,3 +155,20 @@ TEST(EventLogClockTest, SaveAtFullHourIsNamedFromOneReading) {
 }
 
 }  // namespace
+
+namespace {
+
+// Was: a row the list would not take left logEvent writing its time and text into the
+// row below, the one logged before.
+TEST(EventLogRefusedRowTest, ARowTheListRefusesLeavesTheEarlierRowsAsTheyWere) {
+    HeadlessMonitor hm;
+    hm.writeData(3);
+    hm.start();
+    hm.layer.refuseRows(hm.mainWindow(), fx::mainwin::eventLogList);
+    hm.clock.advanceSeconds(60);
+    fx::logEvent(hm.monitor(), "New +anchor: GBPJPY");
+    EXPECT_EQ(hm.logDescriptions(), fxtest::Lines{"Started ZA Daderer"});
+    EXPECT_EQ(hm.layer.cellText(hm.mainWindow(), fx::mainwin::eventLogList, 0, 1), "14:19:05");
+}
+
+}  // namespace

@@ -143,3 +143,20 @@ TEST_F(RankingTest, ANewcomerDisplacesTheAnchorOnlyMoreThanFivePipsFromItsFirstM
 }
 
 }  // namespace
+
+namespace {
+
+// The anchors take the ranking's own moves: slot 1's value box, which the platform did
+// not create, is not read.
+TEST(RankingWithoutABoxTest, AnchorsTakeTheMovesWhereAValueBoxIsMissing) {
+    fxtest::HeadlessMonitor h;
+    h.layer.failCreating(fx::mainwin::slotPriceBox(0));
+    h.writeData(3);
+    h.start();
+    h.rankWithMoves({20, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, -15});
+    EXPECT_EQ(h.layer.control(h.mainWindow(), fx::mainwin::slotPriceBox(0)), nullptr);
+    EXPECT_EQ(h.monitor().ranking.topAnchorPips, 20);
+    EXPECT_EQ(h.slotValue(13), " -15");
+}
+
+}  // namespace

@@ -51,7 +51,7 @@ WindowId HeadlessLayer::openWindow(const WindowSpec& layout, std::string_view ti
     w.handler = std::move(handler);
     w.visible = layout.visible;
     w.screenPosition = layout.position;
-    w.image = PixelImage(clientSizeOf(layout), w.background);
+    if (keepsDrawings_) w.image = PixelImage(clientSizeOf(layout), w.background);
     windows_.push_back(std::make_unique<HeadlessWindow>(std::move(w)));
     return static_cast<WindowId>(windows_.size());
 }
@@ -85,7 +85,7 @@ void HeadlessLayer::setBackground(WindowId id, Colour colour) {
     if (!w) return;
     // Nothing has been drawn yet when the background is set; the image takes it on.
     w->background = colour;
-    w->image.fill({0, 0, w->image.size().width, w->image.size().height}, colour);
+    if (keepsDrawings_) w->image.fill({0, 0, w->image.size().width, w->image.size().height}, colour);
 }
 
 void HeadlessLayer::setDrawingState(WindowId id, const DrawingState& state) {
