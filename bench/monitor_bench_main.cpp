@@ -12,11 +12,14 @@ namespace {
 constexpr fxbench::Goal goals[] = {
     {"RealtimeCycle", "RealtimeFilesBaseline", 2.0, "one real-time cycle (headless)",
      "opening, reading, closing the 14 real-time files"},
-    {"LoadHistory", "HistoryBytesBaseline", 3.0, "loadHistory, 14 files of 499 lines",
+    {"LoadHistory", "HistoryLinesBaseline", 1.5, "loadHistory, 14 files of 499 lines",
+     "reading the same files line by line"},
+    {"LoadHistory", "HistoryBytesBaseline", 0, "loadHistory, 14 files of 499 lines",
      "reading the same bytes"},
-    {"SaveLog", "SaveLogBytesBaseline", 2.0, "\"Save Log\" of 100,000 rows",
+    // These two measure the test window's own list, not the program's: no goal.
+    {"SaveLog", "SaveLogBytesBaseline", 0, "\"Save Log\" of 100,000 rows (headless)",
      "one write of the same bytes"},
-    {"LogEventAt100000Rows", "LogEventAt100Rows", 1.5, "logEvent at 100,000 rows",
+    {"LogEventAt100000Rows", "LogEventAt100Rows", 0, "logEvent at 100,000 rows (headless)",
      "logEvent at 100 rows"},
 };
 

@@ -39,6 +39,10 @@ bool RatioReporter::summarise(std::span<const Goal> goals) const {
         const double baseline = fastestNs(goal.baseline);
         if (measured <= 0.0 || baseline <= 0.0) continue;
         const double ratio = measured / baseline;
+        if (goal.most <= 0.0) {
+            std::printf("ratio\t%s\t%s\t%.2f\t-\n", goal.measure, goal.against, ratio);
+            continue;
+        }
         met = met && ratio <= goal.most;
         std::printf("ratio\t%s\t%s\t%.2f\t%.1f\n", goal.measure, goal.against, ratio, goal.most);
     }

@@ -15,7 +15,7 @@ namespace fxbench {
 struct Goal {
     const char* measured;  // the benchmarks' function names
     const char* baseline;
-    double most;          // the largest ratio that meets the goal
+    double most;          // the largest ratio that meets the goal; 0: printed, no goal
     const char* measure;  // what the ratio says, for the table
     const char* against;
 };
@@ -26,7 +26,8 @@ public:
     void ReportRuns(const std::vector<Run>& runs) override;
 
     // Prints one line per goal whose two benchmarks ran, tab separated:
-    // "ratio", measure, baseline, ratio, goal; false when one misses its goal.
+    // "ratio", measure, baseline, ratio, goal ("-" for none); false when one misses its
+    // goal.
     bool summarise(std::span<const Goal> goals) const;
     // The fastest repetition's real time in nanoseconds, or 0 when it did not run.
     double fastestNs(const std::string& name) const;

@@ -40,17 +40,12 @@ FullLog& fullLog() {
     return log;
 }
 
-std::string savedFileName(const fx::LocalTime& now) {
-    const std::string time = fx::timeText(now);
-    return fx::dateText(now) + "_" + time.substr(0, 2) + time.substr(3, 2) + ".txt";
-}
-
 void SaveLogBytesBaseline(benchmark::State& state) {
     FullLog& log = fullLog();
     const std::string& folder = fxbench::benchFolder().path();
     // The bytes of a save, made by one save before the timing.
     fx::saveLog(log.bench.monitor());
-    std::ifstream saved(folder + savedFileName(log.bench.clock.now()), std::ios::binary);
+    std::ifstream saved(folder + fx::saveFileName(log.bench.clock.now()), std::ios::binary);
     const std::string bytes{std::istreambuf_iterator<char>(saved),
                             std::istreambuf_iterator<char>()};
     if (bytes.empty()) state.SkipWithError("the save wrote nothing");

@@ -60,9 +60,12 @@ awk -F '\t' '
         print "|---|---|---|---|---|---|---|"
     }
     {
-        quiet = ($4 <= $5) ? "met" : "missed"
+        # A goal of "-": the ratio is printed for information.
+        none = ($5 == "-")
+        quiet = none ? "-" : (($4 <= $5) ? "met" : "missed")
         b = ($2 in busy) ? sprintf("%.2fx", busy[$2]) : "-"
-        bm = ($2 in busy) ? ((busy[$2] <= $5) ? "met" : "missed") : "-"
-        printf "| %s | %s | %.2fx | %s | <= %sx | %s | %s |\n", $2, $3, $4, b, $5, quiet, bm
+        bm = (($2 in busy) && !none) ? ((busy[$2] <= $5) ? "met" : "missed") : "-"
+        g = none ? "-" : sprintf("<= %sx", $5)
+        printf "| %s | %s | %.2fx | %s | %s | %s | %s |\n", $2, $3, $4, b, g, quiet, bm
     }
 ' "$out/busy.tsv" "$out/quiet.tsv" | tee "$out/table.md"

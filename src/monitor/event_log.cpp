@@ -14,12 +14,6 @@ namespace fx {
 
 namespace {
 
-// "MM-DD-YYYY_HHMM.txt"; the hour and the minute come from the same reading as the
-// date, so a save at a full hour cannot be named after the hour before.
-std::string saveFileName(const LocalTime& time) {
-    const std::string clockTime = timeText(time);
-    return dateText(time) + "_" + clockTime.substr(0, 2) + clockTime.substr(3, 2) + ".txt";
-}
 
 // Every row, newest first, as one line each; then the close. False when any of it
 // failed (disk full, device gone), so a short file is never reported as complete; the
@@ -42,6 +36,11 @@ bool writeLogFile(Monitor& monitor, const std::filesystem::path& path) {
 }
 
 }  // namespace
+
+std::string saveFileName(const LocalTime& time) {
+    const std::string clockTime = timeText(time);
+    return dateText(time) + "_" + clockTime.substr(0, 2) + clockTime.substr(3, 2) + ".txt";
+}
 
 void logEvent(Monitor& monitor, std::string_view description) {
     // One reading for both cells: a row logged at midnight cannot pair the old date
