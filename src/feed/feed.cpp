@@ -4,20 +4,16 @@
 #include <filesystem>
 #include <memory>
 #include <random>
-#include <thread>
 
 #include "feed/ticks_source.h"
 #include "feed/walk_source.h"
+#include "text/pacer.h"
 
 namespace fx::feed {
 
 namespace {
 
 namespace fs = std::filesystem;
-using Clock = std::chrono::steady_clock;
-
-// A stop request is noticed within this time while the feed waits.
-constexpr std::chrono::milliseconds stopPollInterval{20};
 
 struct SourceOrStatus {
     std::unique_ptr<PriceSource> source;
@@ -52,15 +48,14 @@ SourceOrStatus makeSource(const FeedOptions& options, std::ostream& messages) {
     return {std::make_unique<WalkSource>(std::move(symbols), start, seed), 0};
 }
 
-// False when a stop was requested before the deadline.
-bool waitUntil(Clock::time_point deadline, const std::function<bool()>& stopRequested) {
-    while (!stopRequested()) {
-        const auto now = Clock::now();
-        if (now >= deadline) return true;
-        std::this_thread::sleep_for(std::min<Clock::duration>(deadline - now, stopPollInterval));
+void removeTemporaries(const fs::path& folder, const std::vector<std::string>& symbols) {
+    for (const std::string& symbol : symbols) {
+        std::error_code ignored;
+        fs::remove(temporaryPathFor(folder / (symbol + "_RT.csv")), ignored);
     }
-    return false;
 }
+
+}  // namespace
 
 void writeRound(const fs::path& folder, const std::vector<PriceUpdate>& round, WriteMode mode,
                 std::ostream& messages) {
@@ -72,15 +67,6 @@ void writeRound(const fs::path& folder, const std::vector<PriceUpdate>& round, W
         if (!done) messages << "fxfeed: " << error << "\n";
     }
 }
-
-void removeTemporaries(const fs::path& folder, const std::vector<std::string>& symbols) {
-    for (const std::string& symbol : symbols) {
-        std::error_code ignored;
-        fs::remove(temporaryPathFor(folder / (symbol + "_RT.csv")), ignored);
-    }
-}
-
-}  // namespace
 
 int runFeed(const FeedOptions& options, const std::function<bool()>& stopRequested,
             std::ostream& messages) {
@@ -95,17 +81,9 @@ int runFeed(const FeedOptions& options, const std::function<bool()>& stopRequest
     PriceSource& source = *made.source;
 
     int status = 0;
-    const auto interval = std::chrono::milliseconds(options.intervalMs);
-    Clock::time_point due = Clock::now();
+    Pacer pacer(std::chrono::milliseconds(options.intervalMs));
     for (std::uint64_t done = 0; !options.count || done < *options.count; ++done) {
-        if (done > 0) {
-            due += interval;
-            // After a stall (a suspended machine, a slow disk) the feed goes on at its
-            // pace rather than catching up in a burst.
-            if (Clock::now() > due + interval) due = Clock::now();
-            if (!waitUntil(due, stopRequested)) break;
-        }
-        if (stopRequested()) break;
+        if (!pacer.waitForNextRound(stopRequested)) break;
         const auto round = source.next();
         if (!round) {
             if (!source.failure().empty()) {

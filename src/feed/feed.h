@@ -1,10 +1,13 @@
 #pragma once
 // The feed's loop: one round of real-time files per interval.
 
+#include <filesystem>
 #include <functional>
 #include <ostream>
+#include <vector>
 
 #include "feed/feed_options.h"
+#include "feed/price_source.h"
 
 namespace fx::feed {
 
@@ -14,5 +17,10 @@ namespace fx::feed {
 // or the ticks file cannot be read, 2 a malformed ticks file.
 int runFeed(const FeedOptions& options, const std::function<bool()>& stopRequested,
             std::ostream& messages);
+
+// One round: each file of the round written (or removed) in the folder; what fails is
+// said in `messages` and the round goes on.
+void writeRound(const std::filesystem::path& folder, const std::vector<PriceUpdate>& round,
+                WriteMode mode, std::ostream& messages);
 
 }  // namespace fx::feed

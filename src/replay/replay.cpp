@@ -336,7 +336,10 @@ int ReplaySession::run() {
     while (status == replayDone) {
         const TicksReader::Item item = reader.next();
         line_ = reader.lineNumber();
-        if (item == TicksReader::Item::End) break;
+        if (item == TicksReader::Item::End) {
+            if (!reader.note().empty()) messages_ << reader.note() << '\n';
+            break;
+        }
         if (item == TicksReader::Item::Error) {
             // The file was checked whole before the run: it has changed since.
             messages_ << reader.error() << '\n';

@@ -16,6 +16,9 @@ inline constexpr FileHandle invalidFile = -1;
 FileHandle openSharedForReading(const std::string& path);
 // Creates or replaces the file, for reading and writing, shared with readers only.
 FileHandle createForWriting(const std::string& path);
+// Creates the file when it is missing; every write goes to its end. Shared with readers
+// only.
+FileHandle openForAppending(const std::string& path);
 // Bytes read, 0 at the end of the file or on an error.
 std::size_t readSome(FileHandle file, char* buffer, std::size_t size);
 // True when every byte was written.

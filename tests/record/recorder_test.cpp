@@ -1,0 +1,212 @@
+// The recorder in-process, its clock set by the test: what it records replays as what the
+// monitor read, and the file it appends to stays a ticks file whatever stops it.
+
+#include "record/recorder.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <sstream>
+
+#include "feed/feed.h"
+#include "feed/ticks_source.h"
+#include "prices/price_files.h"
+#include "record/ticks_line.h"
+#include "replay/ticks_file.h"
+#include "support/replay_run.h"
+#include "support/temp_folder.h"
+#include "text/file_access.h"
+
+namespace fxtest {
+namespace {
+
+const fx::Variant& v17b = fx::variant(fx::VariantId::V17b);
+
+// The real-time folder, the recorder's options on it, and its clock.
+struct Recording {
+    TempFolder live;
+    fx::record::RecordOptions options;
+    fx::SettableClock clock{fx::LocalTime{2009, 1, 5, 10, 0, 0}};
+    std::ostringstream messages;
+
+    Recording() {
+        options.folder = live.path();
+        options.out = live.pathOf("recording.csv");
+    }
+    // Reads a second apart until `beforeRead(n)`, run before read n, says to stop, or
+    // until the count of the options.
+    int record(const std::function<bool(int)>& beforeRead = [](int) { return true; }) {
+        int read = 0;
+        return fx::record::runRecorder(
+            options, clock,
+            [&] {
+                if (read > 0) clock.advanceSeconds(1);
+                return beforeRead(read++);
+            },
+            messages);
+    }
+    // Every pair's file holding "1.0k" (k: the pair's index), or `line` for pair 0.
+    void writeFiles(const std::string& line = "1.00") const {
+        for (int k = 0; k < fx::pairCount; ++k)
+            live.write(fx::realtimeFileName(v17b.pairTable[k]), k ? "1.0" + std::to_string(k) : line);
+    }
+};
+
+// fxfeed's rounds, one before each read: the feed writes the script's price lines into
+// the folder, the recorder reads them back a second apart, as the script's times go.
+std::string recordTheFeed(const std::string& script) {
+    Recording r;
+    r.live.write("script.csv", script);
+    std::string error;
+    int status = 0;
+    const auto source =
+        fx::feed::TicksSource::open(r.live.pathOf("script.csv"), v17b, error, status);
+    EXPECT_TRUE(source) << error;
+    EXPECT_EQ(r.record([&](int) {
+        const auto round = source->next();
+        if (round) fx::feed::writeRound(r.live.path(), *round, fx::feed::WriteMode::Atomic, r.messages);
+        return round.has_value();
+    }), 0) << r.messages.str();
+    return r.live.read("recording.csv");
+}
+
+// A script with moving prices, EURUSD's file missing on its third line.
+std::string script(const ReplayRun& replay) {
+    return v17bHeader + replay.prices(0) + replay.prices(1, {{2, "101.5"}, {9, "0.9"}}) +
+           replay.prices(2, {{7, ""}, {0, "1.35"}}) + replay.prices(3, {{7, "1.3"}, {3, "93"}}) +
+           replay.prices(4, {{5, "120.25"}, {12, "2"}});
+}
+
+struct ReplayOutput {
+    int status;
+    std::string log, messages, slots;
+    friend bool operator==(const ReplayOutput&, const ReplayOutput&) = default;
+};
+
+ReplayOutput replayOf(ReplayRun& replay, const std::string& ticks) {
+    const std::string slots = replay.pathOf("slots.csv");
+    replay.run(ticks, {"--reference-day", "0", "--alert", "anchor", "--slots", slots});
+    return {replay.status, replay.out, replay.err, replay.data.folder.read("slots.csv")};
+}
+
+TEST(RecorderTest, ARecordingOfTheFeedReplaysAsItsScript) {
+    ReplayRun replay;
+    const std::string recording = recordTheFeed(script(replay));
+    EXPECT_EQ(fieldsOf(linesOf(recording)[3])[8], "") << "EURUSD was missing";
+
+    const ReplayOutput fromScript = replayOf(replay, script(replay));
+    EXPECT_EQ(replayOf(replay, recording), fromScript);
+    EXPECT_TRUE(contains(fromScript.messages, ":4: Realtime file not found: EURUSD_RT.csv"))
+        << fromScript.messages;
+}
+
+// A recording cut anywhere before its last line's last field ends in a line that does not
+// read: the replay leaves it out and says so.
+TEST(RecorderTest, ARecordingCutInItsLastLineReplaysItsWholeLines) {
+    ReplayRun replay;
+    const std::string recording = recordTheFeed(script(replay));
+    const std::size_t lastLine = recording.rfind('\n', recording.size() - 2) + 1;
+    const ReplayOutput wholeLines = replayOf(replay, recording.substr(0, lastLine));
+    const std::size_t lastField = recording.rfind(',');
+    for (const std::size_t cut : {lastLine + 1, lastLine + 19, lastLine + 20, lastLine + 30,
+                                  lastField - 1, lastField}) {
+        const ReplayOutput cutOff = replayOf(replay, recording.substr(0, cut));
+        EXPECT_EQ(cutOff.status, 0) << cut;
+        EXPECT_EQ(cutOff.log, wholeLines.log) << cut;
+        EXPECT_EQ(cutOff.slots, wholeLines.slots) << cut;
+        EXPECT_TRUE(contains(cutOff.messages, "ticks.csv:6: the last line has no line end"))
+            << cutOff.messages;
+    }
+}
+
+TEST(RecorderTest, AFieldIsTheFirstLineUpToItsFirstComma) {
+    const std::pair<std::optional<std::string>, std::string> cases[] = {
+        {"1.98765", "1.98765"}, {"1.98765,1.98790", "1.98765"}, {"\t152.34 x", "\t152.34 x"},
+        {"abc", "abc"},         {"", " "},                      {",1.5", " "},
+        {std::nullopt, ""},
+    };
+    for (const auto& [firstLine, field] : cases)
+        EXPECT_EQ(fx::record::ticksFieldOf(firstLine), field) << firstLine.value_or("(missing)");
+}
+
+// An existing recording is added to under its own header, whatever its column order; the
+// line a power cut left unfinished is removed first.
+TEST(RecorderTest, AppendsUnderTheHeaderItFinds) {
+    Recording r;
+    std::string backwards = "time";
+    for (int k = fx::pairCount - 1; k >= 0; --k) backwards += "," + std::string(v17b.pairTable[k]);
+    std::string earlier = "01-05-2009 09:59:59";
+    for (int k = 0; k < fx::pairCount; ++k) earlier += ",1.5";
+    r.live.write("recording.csv", backwards + "\r\n" + earlier + "\r\n01-05-2009 10:00:00,1.");
+    r.writeFiles();
+    r.options.count = 1;
+    ASSERT_EQ(r.record(), 0) << r.messages.str();
+
+    const Lines lines = linesOf(r.live.read("recording.csv"));
+    ASSERT_EQ(lines.size(), 3u);
+    EXPECT_EQ(lines[0], backwards);
+    EXPECT_TRUE(contains(r.messages.str(), "\"01-05-2009 10:00:00,1.\" has no line end"));
+    fx::TicksReader reader(v17b);
+    ASSERT_TRUE(reader.open(r.options.out));
+    ASSERT_EQ(reader.next(), fx::TicksReader::Item::Price);
+    ASSERT_EQ(reader.next(), fx::TicksReader::Item::Price) << reader.error();
+    for (int k = 0; k < fx::pairCount; ++k)
+        EXPECT_EQ(reader.price().fields[k], k ? "1.0" + std::to_string(k) : "1.00");
+}
+
+TEST(RecorderTest, AFileOfAnotherVariantIsRefusedAndKept) {
+    Recording r;
+    std::string v17Header = "time";
+    for (const std::string_view symbol : fx::variant(fx::VariantId::V17).pairTable)
+        v17Header += "," + std::string(symbol);
+    r.live.write("recording.csv", v17Header + "\r\n");
+    r.writeFiles();
+    EXPECT_EQ(r.record(), fx::record::recordUsageError);
+    EXPECT_TRUE(contains(r.messages.str(), "recording.csv:1: the header names \"USDCHF\", which "
+                                           "is not a pair of variant 17b"))
+        << r.messages.str();
+    EXPECT_EQ(r.live.read("recording.csv"), v17Header + "\r\n");
+}
+
+TEST(RecorderTest, DailyFilesChangeAtLocalMidnight) {
+    Recording r;
+    r.options.dailyFolder = r.live.pathOf("days");
+    r.clock.set({2009, 1, 5, 23, 59, 59});
+    r.writeFiles();
+    r.options.count = 2;
+    ASSERT_EQ(r.record(), 0) << r.messages.str();
+    const std::string header = fx::record::ticksHeader(v17b);
+    EXPECT_TRUE(r.live.read("days/ticks-2009-01-05.csv").starts_with(header + "01-05-2009 23:59:59,"));
+    EXPECT_TRUE(r.live.read("days/ticks-2009-01-06.csv").starts_with(header + "01-06-2009 00:00:00,"));
+}
+
+// The third line cannot be written: the run stops with status 1 and says how many lines it
+// kept; the file holds them, whole.
+TEST(RecorderTest, AFailedWriteStopsAndSaysWhatWasKept) {
+    for (const bool folderGone : {false, true}) {
+        Recording r;
+        r.options.dailyFolder = r.live.pathOf("days");
+        r.writeFiles("1.25");
+        std::optional<fx::platform::SimulatedWriteFailure> fullDisk;
+        const std::string day = r.live.pathOf("days/ticks-2009-01-05.csv");
+        std::string kept;
+        EXPECT_EQ(r.record([&](int read) {
+            if (read == 2) {
+                kept = r.live.read("days/ticks-2009-01-05.csv");
+                if (folderGone) std::filesystem::remove_all(r.options.dailyFolder);
+                else fullDisk.emplace();
+            }
+            return true;
+        }), fx::record::recordFailed);
+        EXPECT_TRUE(contains(r.messages.str(), "stopped; kept: 2 lines recorded in this run, the "
+                                               "last at 01-05-2009 10:00:01 in " + day))
+            << r.messages.str();
+        EXPECT_EQ(linesOf(kept).size(), 3u);
+        if (!folderGone) {
+            EXPECT_EQ(r.live.read("days/ticks-2009-01-05.csv"), kept);
+        }
+    }
+}
+
+}  // namespace
+}  // namespace fxtest
