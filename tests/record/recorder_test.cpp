@@ -5,8 +5,13 @@
 
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <filesystem>
 #include <sstream>
+
+#ifndef _WIN32
+#include <sys/resource.h>
+#endif
 
 #include "feed/feed.h"
 #include "feed/ticks_source.h"
@@ -180,21 +185,68 @@ TEST(RecorderTest, DailyFilesChangeAtLocalMidnight) {
     EXPECT_TRUE(r.live.read("days/ticks-2009-01-06.csv").starts_with(header + "01-06-2009 00:00:00,"));
 }
 
+#ifndef _WIN32
+// While one lives, files grow no further than the limit: a write is cut short as on a
+// disk that fills up under it.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(std::uintmax_t limit) {
+        ::getrlimit(RLIMIT_FSIZE, &saved_);
+        std::signal(SIGXFSZ, SIG_IGN);
+        rlimit cut = saved_;
+        cut.rlim_cur = static_cast<rlim_t>(limit);
+        ::setrlimit(RLIMIT_FSIZE, &cut);
+    }
+    ~FileSizeLimit() {
+        ::setrlimit(RLIMIT_FSIZE, &saved_);
+        std::signal(SIGXFSZ, SIG_DFL);
+    }
+
+private:
+    rlimit saved_{};
+};
+#endif
+
+enum class Failure { FullDisk, FolderGone, WriteCutShort };
+
+// From its making on, writes fail in the way named.
+class WriteFailure {
+public:
+    WriteFailure(Failure failure, const std::string& file, const std::string& folder) {
+        if (failure == Failure::FullDisk) fullDisk_.emplace();
+        if (failure == Failure::FolderGone) std::filesystem::remove_all(folder);
+#ifndef _WIN32
+        if (failure == Failure::WriteCutShort)
+            sizeLimit_.emplace(std::filesystem::file_size(file) + 10);
+#endif
+    }
+
+private:
+    std::optional<fx::platform::SimulatedWriteFailure> fullDisk_;
+#ifndef _WIN32
+    std::optional<FileSizeLimit> sizeLimit_;
+#endif
+};
+
 // The third line cannot be written: the run stops with status 1 and says how many lines it
 // kept; the file holds them, whole.
 TEST(RecorderTest, AFailedWriteStopsAndSaysWhatWasKept) {
-    for (const bool folderGone : {false, true}) {
+#ifndef _WIN32
+    const Failure failures[] = {Failure::FullDisk, Failure::FolderGone, Failure::WriteCutShort};
+#else
+    const Failure failures[] = {Failure::FullDisk, Failure::FolderGone};
+#endif
+    for (const Failure failure : failures) {
         Recording r;
         r.options.dailyFolder = r.live.pathOf("days");
         r.writeFiles("1.25");
-        std::optional<fx::platform::SimulatedWriteFailure> fullDisk;
         const std::string day = r.live.pathOf("days/ticks-2009-01-05.csv");
         std::string kept;
+        std::optional<WriteFailure> writes;
         EXPECT_EQ(r.record([&](int read) {
             if (read == 2) {
                 kept = r.live.read("days/ticks-2009-01-05.csv");
-                if (folderGone) std::filesystem::remove_all(r.options.dailyFolder);
-                else fullDisk.emplace();
+                writes.emplace(failure, day, r.options.dailyFolder);
             }
             return true;
         }), fx::record::recordFailed);
@@ -202,7 +254,7 @@ TEST(RecorderTest, AFailedWriteStopsAndSaysWhatWasKept) {
                                                "last at 01-05-2009 10:00:01 in " + day))
             << r.messages.str();
         EXPECT_EQ(linesOf(kept).size(), 3u);
-        if (!folderGone) {
+        if (failure != Failure::FolderGone) {
             EXPECT_EQ(r.live.read("days/ticks-2009-01-05.csv"), kept);
         }
     }
