@@ -166,6 +166,7 @@ TEST(RecorderTest, AFileOfAnotherVariantIsRefusedAndKept) {
         v17Header += "," + std::string(symbol);
     r.live.write("recording.csv", v17Header + "\r\n");
     r.writeFiles();
+    r.options.count = 1;
     EXPECT_EQ(r.record(), fx::record::recordUsageError);
     EXPECT_TRUE(contains(r.messages.str(), "recording.csv:1: the header names \"USDCHF\", which "
                                            "is not a pair of variant 17b"))
@@ -240,6 +241,7 @@ TEST(RecorderTest, AFailedWriteStopsAndSaysWhatWasKept) {
         Recording r;
         r.options.dailyFolder = r.live.pathOf("days");
         r.writeFiles("1.25");
+        r.options.count = 3;
         const std::string day = r.live.pathOf("days/ticks-2009-01-05.csv");
         std::string kept;
         std::optional<WriteFailure> writes;
