@@ -81,8 +81,9 @@ int runFeed(const FeedOptions& options, const std::function<bool()>& stopRequest
     PriceSource& source = *made.source;
 
     int status = 0;
-    Pacer pacer(std::chrono::milliseconds(options.intervalMs));
-    for (std::uint64_t done = 0; !options.count || done < *options.count; ++done) {
+    const PaceOptions& pace = options.pace;
+    Pacer pacer(std::chrono::milliseconds(pace.intervalMs));
+    for (std::uint64_t done = 0; !pace.count || done < *pace.count; ++done) {
         if (!pacer.waitForNextRound(stopRequested)) break;
         const auto round = source.next();
         if (!round) {

@@ -1,7 +1,5 @@
 #include "record/record_options.h"
 
-#include <limits>
-
 #include "text/command_line.h"
 
 namespace fx::record {
@@ -50,7 +48,6 @@ ParsedRecordOptions parseRecordOptions(std::vector<std::string> arguments) {
         parsed.error = std::move(message);
         return parsed;
     };
-    constexpr std::uint64_t dayMs = 86'400'000;
     Argument argument;
     while (reader.next(argument)) {
         const std::string& name = argument.name;
@@ -64,15 +61,8 @@ ParsedRecordOptions parseRecordOptions(std::vector<std::string> arguments) {
         } else if (name == "--variant") {
             options.variant = variantByName(value);
             if (!options.variant) return fail("--variant takes 17, 17b or 17c");
-        } else if (name == "--interval-ms") {
-            const auto interval = parseCount(value, 0, dayMs);
-            if (!interval) return fail(countMessage(name, 0, dayMs, value));
-            options.intervalMs = *interval;
-        } else if (name == "--count") {
-            const auto count = parseCount(value, 1);
-            if (!count)
-                return fail(countMessage(name, 1, std::numeric_limits<std::uint64_t>::max(), value));
-            options.count = *count;
+        } else if (options.pace.read(argument, parsed.error)) {
+            if (!parsed.error.empty()) return parsed;
         } else if (name == "--out" || name == "--daily") {
             if (value.empty()) return fail(name + " needs a name");
             (name == "--out" ? options.out : options.dailyFolder) = value;

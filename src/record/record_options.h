@@ -7,13 +7,13 @@
 #include <vector>
 
 #include "monitor/variants.h"
+#include "text/pacer.h"
 
 namespace fx::record {
 
 struct RecordOptions {
     const Variant* variant = &fx::variant(VariantId::V17b);
-    std::uint64_t intervalMs = 1000;  // the monitor's own timer
-    std::optional<std::uint64_t> count;  // reads before stopping; endless when empty
+    PaceOptions pace;  // by default once a second, as the monitor reads; --count: reads
     std::string folder = ".";            // the real-time files
     std::string out = "ticks.csv";
     std::string dailyFolder;  // when given, a file per local day there instead of `out`

@@ -61,7 +61,7 @@ int runRecorder(const RecordOptions& options, const Clock& clock,
     for (int k = 0; k < pairCount; ++k)
         realtimePaths[k] = folder + realtimeFileName(variant.pairTable[k]);
     messages << "fxmonitor-record: reading the real-time files of " << folder << " every "
-             << options.intervalMs << " ms into "
+             << options.pace.intervalMs << " ms into "
              << (options.dailyFolder.empty()
                      ? options.out
                      : (fs::path(options.dailyFolder) / "ticks-YYYY-MM-DD.csv").string() +
@@ -72,7 +72,8 @@ int runRecorder(const RecordOptions& options, const Clock& clock,
     std::array<bool, pairCount> missing{};
     Kept kept;
     std::string problem;
-    while ((!options.count || kept.lines < *options.count) && nextReadDue()) {
+    const std::optional<std::uint64_t>& count = options.pace.count;
+    while ((!count || kept.lines < *count) && nextReadDue()) {
         const LocalTime now = clock.now();
         std::array<std::string, pairCount> fields;
         for (int k = 0; k < pairCount; ++k) {

@@ -1,6 +1,7 @@
 #include "text/pacer.h"
 
 #include <algorithm>
+#include <limits>
 #include <thread>
 
 namespace fx {
@@ -13,6 +14,24 @@ using SteadyClock = std::chrono::steady_clock;
 constexpr std::chrono::milliseconds stopPollInterval{20};
 
 }  // namespace
+
+bool PaceOptions::read(const Argument& argument, std::string& error) {
+    constexpr std::uint64_t dayMs = 86'400'000;
+    constexpr std::uint64_t most = std::numeric_limits<std::uint64_t>::max();
+    if (argument.name == "--interval-ms") {
+        const auto interval = parseCount(argument.value, 0, dayMs);
+        if (interval) intervalMs = *interval;
+        else error = countMessage(argument.name, 0, dayMs, argument.value);
+        return true;
+    }
+    if (argument.name == "--count") {
+        const auto rounds = parseCount(argument.value, 1);
+        if (rounds) count = *rounds;
+        else error = countMessage(argument.name, 1, most, argument.value);
+        return true;
+    }
+    return false;
+}
 
 bool Pacer::waitForNextRound(const std::function<bool()>& stopRequested) {
     if (!started_) {

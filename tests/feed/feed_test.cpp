@@ -24,7 +24,7 @@ class FeedTest : public ::testing::Test {
 protected:
     FeedTest() {
         options.folder = folder.path();
-        options.intervalMs = 0;
+        options.pace.intervalMs = 0;
         options.seed = 1;
     }
     int run() {
@@ -66,7 +66,7 @@ TEST_F(FeedTest, WalkStartsAtTheLatestHistoryPricesDerivingMissingOnesFromCrosse
     for (const std::string_view symbol : v17b.pairTable)
         copyFromSample(symbol, folder.path(), false);
     options.variant = &v17b;
-    options.count = 1;
+    options.pace.count = 1;
     ASSERT_EQ(run(), 0) << messages.str();
     EXPECT_EQ(messages.str(), "");
     for (const std::string_view symbol : v17b.pairTable) {
@@ -114,7 +114,7 @@ TEST_F(FeedTest, TicksFilesAreCheckedThenWrittenFieldByField) {
 TEST_F(FeedTest, AtomicWritesNeverShowAPartialLineNorAMissingFile) {
     for (const std::string_view symbol : fx::market::knownSymbols)
         copyFromSample(symbol, folder.path(), true);
-    options.count = 60;
+    options.pace.count = 60;
     std::atomic<bool> finished{false};
     int status = -1;
     std::thread feed([&] {

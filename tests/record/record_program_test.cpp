@@ -22,9 +22,9 @@ TEST(RecordOptionsTest, TheDefaultsRecordTheCurrentFolderOnceASecondIntoTicksCsv
     EXPECT_EQ(parsed.options.folder, ".");
     EXPECT_EQ(parsed.options.out, "ticks.csv");
     EXPECT_EQ(parsed.options.dailyFolder, "");
-    EXPECT_EQ(parsed.options.intervalMs, 1000u);
+    EXPECT_EQ(parsed.options.pace.intervalMs, 1000u);
     EXPECT_EQ(parsed.options.variant->name, "17b");
-    EXPECT_FALSE(parsed.options.count);
+    EXPECT_FALSE(parsed.options.pace.count);
 }
 
 TEST(RecordOptionsTest, MistakesAreNamed) {

@@ -144,7 +144,7 @@ TEST(RecorderTest, AppendsUnderTheHeaderItFinds) {
     for (int k = 0; k < fx::pairCount; ++k) earlier += ",1.5";
     r.live.write("recording.csv", backwards + "\r\n" + earlier + "\r\n01-05-2009 10:00:00,1.");
     r.writeFiles();
-    r.options.count = 1;
+    r.options.pace.count = 1;
     ASSERT_EQ(r.record(), 0) << r.messages.str();
 
     const Lines lines = linesOf(r.live.read("recording.csv"));
@@ -166,7 +166,7 @@ TEST(RecorderTest, AFileOfAnotherVariantIsRefusedAndKept) {
         v17Header += "," + std::string(symbol);
     r.live.write("recording.csv", v17Header + "\r\n");
     r.writeFiles();
-    r.options.count = 1;
+    r.options.pace.count = 1;
     EXPECT_EQ(r.record(), fx::record::recordUsageError);
     EXPECT_TRUE(contains(r.messages.str(), "recording.csv:1: the header names \"USDCHF\", which "
                                            "is not a pair of variant 17b"))
@@ -179,7 +179,7 @@ TEST(RecorderTest, DailyFilesChangeAtLocalMidnight) {
     r.options.dailyFolder = r.live.pathOf("days");
     r.clock.set({2009, 1, 5, 23, 59, 59});
     r.writeFiles();
-    r.options.count = 2;
+    r.options.pace.count = 2;
     ASSERT_EQ(r.record(), 0) << r.messages.str();
     const std::string header = fx::record::ticksHeader(v17b);
     EXPECT_TRUE(r.live.read("days/ticks-2009-01-05.csv").starts_with(header + "01-05-2009 23:59:59,"));
@@ -213,7 +213,8 @@ enum class Failure { FullDisk, FolderGone, WriteCutShort };
 // From its making on, writes fail in the way named.
 class WriteFailure {
 public:
-    WriteFailure(Failure failure, const std::string& file, const std::string& folder) {
+    WriteFailure(Failure failure, [[maybe_unused]] const std::string& file,
+                 const std::string& folder) {
         if (failure == Failure::FullDisk) fullDisk_.emplace();
         if (failure == Failure::FolderGone) std::filesystem::remove_all(folder);
 #ifndef _WIN32
@@ -241,8 +242,9 @@ TEST(RecorderTest, AFailedWriteStopsAndSaysWhatWasKept) {
         Recording r;
         r.options.dailyFolder = r.live.pathOf("days");
         r.writeFiles("1.25");
-        r.options.count = 3;
-        const std::string day = r.live.pathOf("days/ticks-2009-01-05.csv");
+        r.options.pace.count = 3;
+        const std::string day =
+            (std::filesystem::path(r.options.dailyFolder) / "ticks-2009-01-05.csv").string();
         std::string kept;
         std::optional<WriteFailure> writes;
         EXPECT_EQ(r.record([&](int read) {

@@ -33,7 +33,7 @@ int main(int argc, char** argv) {
     // Ctrl+C arrives as SIGINT on every platform; SIGTERM is what POSIX tools send.
     std::signal(SIGINT, onStopSignal);
     std::signal(SIGTERM, onStopSignal);
-    fx::Pacer pacer(std::chrono::milliseconds(parsed.options.intervalMs));
+    fx::Pacer pacer(std::chrono::milliseconds(parsed.options.pace.intervalMs));
     const fx::SystemClock clock;
     return fx::record::runRecorder(
         parsed.options, clock,
