@@ -16,7 +16,7 @@ struct FeedOptions {
     // Only this variant's fourteen symbols; all sixteen known symbols when empty. Also
     // the pair table a ticks file's header is checked against (17b when empty).
     const Variant* variant = nullptr;
-    PaceOptions pace;  // --count: updates before stopping
+    PaceOptions pace;                    // --count: updates before stopping
     std::optional<std::uint64_t> seed;   // a fresh one each run when empty
     WriteMode mode = WriteMode::Atomic;
     std::string ticksFile;  // a random walk when empty

@@ -7,9 +7,7 @@
 
 namespace fx {
 
-std::string realtimeFileName(std::string_view symbol) {
-    return std::string(symbol) + "_RT.csv";
-}
+std::string realtimeFileName(std::string_view symbol) { return std::string(symbol) + "_RT.csv"; }
 
 std::optional<std::string> readFirstLine(const std::string& path) {
     InputTextFile file;

@@ -13,8 +13,8 @@ namespace fx::record {
 
 struct RecordOptions {
     const Variant* variant = &fx::variant(VariantId::V17b);
-    PaceOptions pace;  // by default once a second, as the monitor reads; --count: reads
-    std::string folder = ".";            // the real-time files
+    PaceOptions pace;          // by default once a second, as the monitor reads; --count: reads
+    std::string folder = ".";  // the real-time files
     std::string out = "ticks.csv";
     std::string dailyFolder;  // when given, a file per local day there instead of `out`
 };

@@ -31,6 +31,38 @@ struct Kept {
     }
 };
 
+// The folder's fourteen real-time files, read as the monitor's real-time cycle reads them.
+class RealtimeFiles {
+public:
+    RealtimeFiles(const std::string& folder, const Variant& variant) {
+        for (int k = 0; k < pairCount; ++k)
+            paths_[k] = folder + realtimeFileName(variant.pairTable[k]);
+    }
+
+    // The fields of one read, by PairTable index; a file that goes missing or comes back
+    // is said, once.
+    std::array<std::string, pairCount> read(const LocalTime& now, std::ostream& messages) {
+        std::array<std::string, pairCount> fields;
+        for (int k = 0; k < pairCount; ++k) {
+            const std::optional<std::string> firstLine = readFirstLine(paths_[k]);
+            if (missing_[k] != !firstLine) {
+                missing_[k] = !firstLine;
+                messages << "fxmonitor-record: " << timeOf(now) << ": " << paths_[k]
+                         << (missing_[k]
+                                 ? " is missing (an empty field: \"Not Found\" in the replay)"
+                                 : " is back")
+                         << '\n';
+            }
+            fields[k] = ticksFieldOf(firstLine);
+        }
+        return fields;
+    }
+
+private:
+    std::array<std::string, pairCount> paths_;
+    std::array<bool, pairCount> missing_{};
+};
+
 bool folderReady(const RecordOptions& options, std::ostream& messages) {
     std::error_code failure;
     if (!fs::is_directory(options.folder, failure)) {
@@ -55,11 +87,8 @@ std::string dailyFilePath(const std::string& folder, const LocalTime& time) {
 int runRecorder(const RecordOptions& options, const Clock& clock,
                 const std::function<bool()>& nextReadDue, std::ostream& messages) {
     if (!folderReady(options, messages)) return recordFailed;
-    const Variant& variant = *options.variant;
     const std::string folder = (fs::path(options.folder) / "").string();
-    std::array<std::string, pairCount> realtimePaths;
-    for (int k = 0; k < pairCount; ++k)
-        realtimePaths[k] = folder + realtimeFileName(variant.pairTable[k]);
+    RealtimeFiles realtime(folder, *options.variant);
     messages << "fxmonitor-record: reading the real-time files of " << folder << " every "
              << options.pace.intervalMs << " ms into "
              << (options.dailyFolder.empty()
@@ -68,32 +97,24 @@ int runRecorder(const RecordOptions& options, const Clock& clock,
                            ", a file a day")
              << "; Ctrl+C stops\n";
 
-    RecordingFile file(variant, messages);
-    std::array<bool, pairCount> missing{};
+    RecordingFile file(*options.variant, messages);
     Kept kept;
     std::string problem;
     const std::optional<std::uint64_t>& count = options.pace.count;
     while ((!count || kept.lines < *count) && nextReadDue()) {
         const LocalTime now = clock.now();
-        std::array<std::string, pairCount> fields;
-        for (int k = 0; k < pairCount; ++k) {
-            const std::optional<std::string> firstLine = readFirstLine(realtimePaths[k]);
-            if (missing[k] != !firstLine) {
-                missing[k] = !firstLine;
-                messages << "fxmonitor-record: " << timeOf(now) << ": " << realtimePaths[k]
-                         << (missing[k] ? " is missing (an empty field: \"Not Found\" in the replay)"
-                                        : " is back")
-                         << '\n';
-            }
-            fields[k] = ticksFieldOf(firstLine);
-        }
+        const std::array<std::string, pairCount> fields = realtime.read(now, messages);
         const std::string path =
             options.dailyFolder.empty() ? options.out : dailyFilePath(options.dailyFolder, now);
         const RecordingFile::Outcome outcome = file.append(path, now, fields, problem);
-        if (outcome != RecordingFile::Outcome::Written) {
-            messages << "fxmonitor-record: " << problem << "\nfxmonitor-record: stopped; kept: "
-                     << kept.text() << '\n';
-            return outcome == RecordingFile::Outcome::Refused ? recordUsageError : recordFailed;
+        if (outcome == RecordingFile::Outcome::Refused) {
+            messages << "fxmonitor-record: " << problem << '\n';
+            return recordUsageError;
+        }
+        if (outcome == RecordingFile::Outcome::Failed) {
+            messages << "fxmonitor-record: " << problem
+                     << "\nfxmonitor-record: stopped; kept: " << kept.text() << '\n';
+            return recordFailed;
         }
         kept = {kept.lines + 1, now, path};
     }

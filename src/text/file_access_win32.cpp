@@ -30,8 +30,8 @@ FileHandle createForWriting(const std::string& path) {
 
 FileHandle openForAppending(const std::string& path) {
     // Append access alone: Windows then puts every write at the end of the file.
-    return fileOf(CreateFileA(path.c_str(), FILE_APPEND_DATA, FILE_SHARE_READ, nullptr,
-                              OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+    return fileOf(CreateFileA(path.c_str(), FILE_APPEND_DATA, FILE_SHARE_READ, nullptr, OPEN_ALWAYS,
+                              FILE_ATTRIBUTE_NORMAL, nullptr));
 }
 
 std::size_t readSome(FileHandle file, char* buffer, std::size_t size) {

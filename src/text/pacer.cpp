@@ -20,14 +20,18 @@ bool PaceOptions::read(const Argument& argument, std::string& error) {
     constexpr std::uint64_t most = std::numeric_limits<std::uint64_t>::max();
     if (argument.name == "--interval-ms") {
         const auto interval = parseCount(argument.value, 0, dayMs);
-        if (interval) intervalMs = *interval;
-        else error = countMessage(argument.name, 0, dayMs, argument.value);
+        if (interval)
+            intervalMs = *interval;
+        else
+            error = countMessage(argument.name, 0, dayMs, argument.value);
         return true;
     }
     if (argument.name == "--count") {
         const auto rounds = parseCount(argument.value, 1);
-        if (rounds) count = *rounds;
-        else error = countMessage(argument.name, 1, most, argument.value);
+        if (rounds)
+            count = *rounds;
+        else
+            error = countMessage(argument.name, 1, most, argument.value);
         return true;
     }
     return false;

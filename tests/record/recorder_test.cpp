@@ -53,7 +53,8 @@ struct Recording {
     // Every pair's file holding "1.0k" (k: the pair's index), or `line` for pair 0.
     void writeFiles(const std::string& line = "1.00") const {
         for (int k = 0; k < fx::pairCount; ++k)
-            live.write(fx::realtimeFileName(v17b.pairTable[k]), k ? "1.0" + std::to_string(k) : line);
+            live.write(fx::realtimeFileName(v17b.pairTable[k]),
+                       k ? "1.0" + std::to_string(k) : line);
     }
 };
 
@@ -69,9 +70,12 @@ std::string recordTheFeed(const std::string& script) {
     EXPECT_TRUE(source) << error;
     EXPECT_EQ(r.record([&](int) {
         const auto round = source->next();
-        if (round) fx::feed::writeRound(r.live.path(), *round, fx::feed::WriteMode::Atomic, r.messages);
+        if (round)
+            fx::feed::writeRound(r.live.path(), *round, fx::feed::WriteMode::Atomic, r.messages);
         return round.has_value();
-    }), 0) << r.messages.str();
+    }),
+              0)
+        << r.messages.str();
     return r.live.read("recording.csv");
 }
 
@@ -113,8 +117,8 @@ TEST(RecorderTest, ARecordingCutInItsLastLineReplaysItsWholeLines) {
     const std::size_t lastLine = recording.rfind('\n', recording.size() - 2) + 1;
     const ReplayOutput wholeLines = replayOf(replay, recording.substr(0, lastLine));
     const std::size_t lastField = recording.rfind(',');
-    for (const std::size_t cut : {lastLine + 1, lastLine + 19, lastLine + 20, lastLine + 30,
-                                  lastField - 1, lastField}) {
+    for (const std::size_t cut :
+         {lastLine + 1, lastLine + 19, lastLine + 20, lastLine + 30, lastField - 1, lastField}) {
         const ReplayOutput cutOff = replayOf(replay, recording.substr(0, cut));
         EXPECT_EQ(cutOff.status, 0) << cut;
         EXPECT_EQ(cutOff.log, wholeLines.log) << cut;
@@ -126,8 +130,12 @@ TEST(RecorderTest, ARecordingCutInItsLastLineReplaysItsWholeLines) {
 
 TEST(RecorderTest, AFieldIsTheFirstLineUpToItsFirstComma) {
     const std::pair<std::optional<std::string>, std::string> cases[] = {
-        {"1.98765", "1.98765"}, {"1.98765,1.98790", "1.98765"}, {"\t152.34 x", "\t152.34 x"},
-        {"abc", "abc"},         {"", " "},                      {",1.5", " "},
+        {"1.98765", "1.98765"},
+        {"1.98765,1.98790", "1.98765"},
+        {"\t152.34 x", "\t152.34 x"},
+        {"abc", "abc"},
+        {"", " "},
+        {",1.5", " "},
         {std::nullopt, ""},
     };
     for (const auto& [firstLine, field] : cases)
@@ -168,8 +176,9 @@ TEST(RecorderTest, AFileOfAnotherVariantIsRefusedAndKept) {
     r.writeFiles();
     r.options.pace.count = 1;
     EXPECT_EQ(r.record(), fx::record::recordUsageError);
-    EXPECT_TRUE(contains(r.messages.str(), "recording.csv:1: the header names \"USDCHF\", which "
-                                           "is not a pair of variant 17b"))
+    EXPECT_TRUE(contains(r.messages.str(),
+                         "recording.csv:1: the header names \"USDCHF\", which "
+                         "is not a pair of variant 17b"))
         << r.messages.str();
     EXPECT_EQ(r.live.read("recording.csv"), v17Header + "\r\n");
 }
@@ -182,8 +191,10 @@ TEST(RecorderTest, DailyFilesChangeAtLocalMidnight) {
     r.options.pace.count = 2;
     ASSERT_EQ(r.record(), 0) << r.messages.str();
     const std::string header = fx::record::ticksHeader(v17b);
-    EXPECT_TRUE(r.live.read("days/ticks-2009-01-05.csv").starts_with(header + "01-05-2009 23:59:59,"));
-    EXPECT_TRUE(r.live.read("days/ticks-2009-01-06.csv").starts_with(header + "01-06-2009 00:00:00,"));
+    EXPECT_TRUE(
+        r.live.read("days/ticks-2009-01-05.csv").starts_with(header + "01-05-2009 23:59:59,"));
+    EXPECT_TRUE(
+        r.live.read("days/ticks-2009-01-06.csv").starts_with(header + "01-06-2009 00:00:00,"));
 }
 
 #ifndef _WIN32
@@ -253,9 +264,12 @@ TEST(RecorderTest, AFailedWriteStopsAndSaysWhatWasKept) {
                 writes.emplace(failure, day, r.options.dailyFolder);
             }
             return true;
-        }), fx::record::recordFailed);
-        EXPECT_TRUE(contains(r.messages.str(), "stopped; kept: 2 lines recorded in this run, the "
-                                               "last at 01-05-2009 10:00:01 in " + day))
+        }),
+                  fx::record::recordFailed);
+        EXPECT_TRUE(contains(r.messages.str(),
+                             "stopped; kept: 2 lines recorded in this run, the "
+                             "last at 01-05-2009 10:00:01 in " +
+                                 day))
             << r.messages.str();
         EXPECT_EQ(linesOf(kept).size(), 3u);
         if (failure != Failure::FolderGone) {
