@@ -64,18 +64,17 @@ std::string recordTheFeed(const std::string& script) {
     Recording r;
     r.live.write("script.csv", script);
     std::string error;
-    int status = 0;
+    int openStatus = 0;
     const auto source =
-        fx::feed::TicksSource::open(r.live.pathOf("script.csv"), v17b, error, status);
+        fx::feed::TicksSource::open(r.live.pathOf("script.csv"), v17b, error, openStatus);
     EXPECT_TRUE(source) << error;
-    EXPECT_EQ(r.record([&](int) {
+    const int status = r.record([&](int) {
         const auto round = source->next();
         if (round)
             fx::feed::writeRound(r.live.path(), *round, fx::feed::WriteMode::Atomic, r.messages);
         return round.has_value();
-    }),
-              0)
-        << r.messages.str();
+    });
+    EXPECT_EQ(status, 0) << r.messages.str();
     return r.live.read("recording.csv");
 }
 
@@ -258,19 +257,19 @@ TEST(RecorderTest, AFailedWriteStopsAndSaysWhatWasKept) {
             (std::filesystem::path(r.options.dailyFolder) / "ticks-2009-01-05.csv").string();
         std::string kept;
         std::optional<WriteFailure> writes;
-        EXPECT_EQ(r.record([&](int read) {
+        const int status = r.record([&](int read) {
             if (read == 2) {
                 kept = r.live.read("days/ticks-2009-01-05.csv");
                 writes.emplace(failure, day, r.options.dailyFolder);
             }
             return true;
-        }),
-                  fx::record::recordFailed);
-        EXPECT_TRUE(contains(r.messages.str(),
-                             "stopped; kept: 2 lines recorded in this run, the "
-                             "last at 01-05-2009 10:00:01 in " +
-                                 day))
-            << r.messages.str();
+        });
+        EXPECT_EQ(status, fx::record::recordFailed);
+        const std::string said =
+            "stopped; kept: 2 lines recorded in this run, the last at "
+            "01-05-2009 10:00:01 in " +
+            day;
+        EXPECT_TRUE(contains(r.messages.str(), said)) << r.messages.str();
         EXPECT_EQ(linesOf(kept).size(), 3u);
         if (failure != Failure::FolderGone) {
             EXPECT_EQ(r.live.read("days/ticks-2009-01-05.csv"), kept);
