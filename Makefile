@@ -48,7 +48,7 @@ replay: deps
 
 # out/fxmonitor-VERSION-win32.zip: what a trader on Windows downloads.
 dist: deps
-	$(call quiet-build,win32,fxmonitor-17 fxmonitor-17b fxmonitor-17c fxmonitor-replay fxmonitor-check fxmonitor-import fxfeed)
+	$(call quiet-build,win32,fxmonitor-17 fxmonitor-17b fxmonitor-17c fxmonitor-replay fxmonitor-check fxmonitor-import fxfeed fxmonitor-record)
 	@sh tools/dist/make-dist.sh
 
 # out/report.html: the session report of the same replay, to open in a browser.

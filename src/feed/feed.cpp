@@ -4,24 +4,20 @@
 #include <filesystem>
 #include <memory>
 #include <random>
-#include <thread>
 
 #include "feed/ticks_source.h"
 #include "feed/walk_source.h"
 #include "feed/write_failures.h"
+#include "text/pacer.h"
 
 namespace fx::feed {
 
 namespace {
 
 namespace fs = std::filesystem;
-using Clock = std::chrono::steady_clock;
-
 // The exit status of a feed that stops while a file's updates are failing.
 constexpr int writesFailingStatus = 3;
 
-// A stop request is noticed within this time while the feed waits.
-constexpr std::chrono::milliseconds stopPollInterval{20};
 
 struct SourceOrStatus {
     std::unique_ptr<PriceSource> source;
@@ -56,15 +52,7 @@ SourceOrStatus makeSource(const FeedOptions& options, std::ostream& messages) {
     return {std::make_unique<WalkSource>(std::move(symbols), start, seed), 0};
 }
 
-// False when a stop was requested before the deadline.
-bool waitUntil(Clock::time_point deadline, const std::function<bool()>& stopRequested) {
-    while (!stopRequested()) {
-        const auto now = Clock::now();
-        if (now >= deadline) return true;
-        std::this_thread::sleep_for(std::min<Clock::duration>(deadline - now, stopPollInterval));
-    }
-    return false;
-}
+}  // namespace
 
 void writeRound(const fs::path& folder, const std::vector<PriceUpdate>& round, WriteMode mode,
                 WriteFailures& failures) {
@@ -77,8 +65,6 @@ void writeRound(const fs::path& folder, const std::vector<PriceUpdate>& round, W
         failures.record(file, done ? std::string() : error);
     }
 }
-
-}  // namespace
 
 int runFeed(const FeedOptions& options, const std::function<bool()>& stopRequested,
             std::ostream& messages) {
@@ -94,17 +80,10 @@ int runFeed(const FeedOptions& options, const std::function<bool()>& stopRequest
 
     int status = 0;
     WriteFailures failures(messages);
-    const auto interval = std::chrono::milliseconds(options.intervalMs);
-    Clock::time_point due = Clock::now();
-    for (std::uint64_t done = 0; !options.count || done < *options.count; ++done) {
-        if (done > 0) {
-            due += interval;
-            // After a stall (a suspended machine, a slow disk) the feed goes on at its
-            // pace rather than catching up in a burst.
-            if (Clock::now() > due + interval) due = Clock::now();
-            if (!waitUntil(due, stopRequested)) break;
-        }
-        if (stopRequested()) break;
+    const PaceOptions& pace = options.pace;
+    Pacer pacer(std::chrono::milliseconds(pace.intervalMs));
+    for (std::uint64_t done = 0; !pace.count || done < *pace.count; ++done) {
+        if (!pacer.waitForNextRound(stopRequested)) break;
         const auto round = source.next();
         if (!round) {
             if (!source.failure().empty()) {

@@ -1,10 +1,14 @@
 #pragma once
 // The feed's loop: one round of real-time files per interval.
 
+#include <filesystem>
 #include <functional>
 #include <ostream>
+#include <vector>
 
 #include "feed/feed_options.h"
+#include "feed/price_source.h"
+#include "feed/write_failures.h"
 
 namespace fx::feed {
 
@@ -17,5 +21,10 @@ namespace fx::feed {
 // only told).
 int runFeed(const FeedOptions& options, const std::function<bool()>& stopRequested,
             std::ostream& messages);
+
+// One round: each file of the round written (or removed) in the folder; what fails is
+// kept in `failures`, and the round goes on.
+void writeRound(const std::filesystem::path& folder, const std::vector<PriceUpdate>& round,
+                WriteMode mode, WriteFailures& failures);
 
 }  // namespace fx::feed

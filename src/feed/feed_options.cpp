@@ -49,7 +49,6 @@ ParsedFeedOptions parseFeedOptions(int argc, char** argv) {
         parsed.error = std::move(message);
         return parsed;
     };
-    constexpr std::uint64_t dayMs = 86'400'000;
     constexpr std::uint64_t most = std::numeric_limits<std::uint64_t>::max();
     Argument argument;
     while (reader.next(argument)) {
@@ -66,14 +65,8 @@ ParsedFeedOptions parseFeedOptions(int argc, char** argv) {
         } else if (name == "--variant") {
             options.variant = variantByName(value);
             if (!options.variant) return fail("--variant takes 17, 17b or 17c");
-        } else if (name == "--interval-ms") {
-            const auto interval = parseCount(value, 0u, dayMs);
-            if (!interval) return fail(countMessage(name, 0, dayMs, value));
-            options.intervalMs = *interval;
-        } else if (name == "--count") {
-            const auto count = parseCount(value, 1);
-            if (!count) return fail(countMessage(name, 1, most, value));
-            options.count = *count;
+        } else if (options.pace.read(argument, parsed.error)) {
+            if (!parsed.error.empty()) return parsed;
         } else if (name == "--seed") {
             const auto seed = parseCount(value);
             if (!seed) return fail(countMessage(name, 0, most, value));

@@ -7,6 +7,7 @@
 
 #include "feed/price_file_writer.h"
 #include "monitor/variants.h"
+#include "text/pacer.h"
 
 namespace fx::feed {
 
@@ -15,8 +16,7 @@ struct FeedOptions {
     // Only this variant's fourteen symbols; all sixteen known symbols when empty. Also
     // the pair table a ticks file's header is checked against (17b when empty).
     const Variant* variant = nullptr;
-    std::uint64_t intervalMs = 1000;
-    std::optional<std::uint64_t> count;  // updates before stopping; endless when empty
+    PaceOptions pace;                    // --count: updates before stopping
     std::optional<std::uint64_t> seed;   // a fresh one each run when empty
     WriteMode mode = WriteMode::Atomic;
     std::string ticksFile;  // a random walk when empty

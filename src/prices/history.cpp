@@ -78,7 +78,7 @@ void loadHistory(Monitor& monitor) {
     // unchecked; a missing file is left for the real-time reads to report.
     for (int k = 0; k < pairCount; ++k) {
         const auto firstLine =
-            readFirstLine(monitor.workingPath(monitor.state.PairTable[k] + "_RT.csv"));
+            readFirstLine(monitor.workingPath(realtimeFileName(monitor.state.PairTable[k])));
         if (firstLine) monitor.prices.currentPrice[k] = static_cast<float>(parseNumber(*firstLine));
     }
 

@@ -26,7 +26,11 @@ std::optional<int> readHistoryFile(const std::string& path, HistoryTable& table)
 // The number of leading rows (at most 499) in which every table has a non-zero price.
 int completeHistoryRows(const std::array<HistoryTable, pairCount>& tables);
 
+// A pair's real-time file: the symbol and "_RT.csv".
+std::string realtimeFileName(std::string_view symbol);
+
 // The first line of a file (empty for an empty file), or nothing when it cannot be opened.
+// Opened shared, so the program writing the file is never held up.
 std::optional<std::string> readFirstLine(const std::string& path);
 
 // A real-time price is taken only when it lies strictly between 0 and 500, both as

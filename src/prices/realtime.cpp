@@ -7,6 +7,8 @@
 
 namespace fx {
 
+std::string realtimeFileName(std::string_view symbol) { return std::string(symbol) + "_RT.csv"; }
+
 std::optional<std::string> readFirstLine(const std::string& path) {
     InputTextFile file;
     if (!file.open(path)) return std::nullopt;
@@ -32,7 +34,7 @@ bool isAcceptedRealtimePrice(double value) {
 namespace {
 
 std::string realtimePath(const Monitor& monitor, int pair) {
-    return monitor.state.programDirectory + monitor.state.PairTable[pair] + "_RT.csv";
+    return monitor.state.programDirectory + realtimeFileName(monitor.state.PairTable[pair]);
 }
 
 void reportMissing(Monitor& monitor, const std::string& path) {

@@ -47,6 +47,8 @@ TICKS_FILE (lines end with CR LF, LF or CR; empty lines and # lines are ignored)
                                    field a missing file
   !reference N|MM-DD-YYYY   !buy   !sell   !close   !clear   !interval M
   !alert anchor|bias|grouped on|off   !alert slot SYMBOL SLOT   !alert slot off
+A last line without its line end that does not read (a recording cut off while
+it was written) is left out, with a message.
 Actions act at the time of the latest price line (before the first one, at the
 time of the first). An action whose control is disabled at that moment is
 refused with a message, and the replay goes on.

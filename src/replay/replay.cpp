@@ -355,6 +355,8 @@ int ReplaySession::run() {
         if (!layer_.messages().empty() || !layer_.fileDialogs().empty() || !layer_.sounds().empty())
             layer_.forgetRecords();
     }
+    // A last line cut off in the middle, which the reader left out.
+    if (item == TicksReader::Item::End && !reader.note().empty()) messages_ << reader.note() << '\n';
     shutDownMonitor(*monitor_);
     return status == replayDone ? writeOutputs() : status;
 }

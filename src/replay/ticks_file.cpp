@@ -130,7 +130,8 @@ TicksReader::TicksReader(const Variant& variant, Fields fields)
 
 bool TicksReader::open(const std::string& path) {
     path_ = path;
-    headerRead_ = failed_ = false;
+    headerRead_ = failed_ = ended_ = false;
+    note_.clear();
     lineNumber_ = 0;
     error_.clear();
     if (!file_.open(path)) {
@@ -151,24 +152,42 @@ TicksReader::Item TicksReader::next() {
     if (failed_) return Item::Error;
     std::size_t length = 0;
     // One character past the longest line is kept, to tell a line that is too long.
-    while (const std::optional<std::string_view> read =
-               file_.nextLine(maxTicksLineLength + 1, &length)) {
+    while (!ended_) {
+        const std::optional<std::string_view> read =
+            file_.nextLine(maxTicksLineLength + 1, &length);
+        if (!read) break;
         const std::string_view line = *read;
         ++lineNumber_;
-        if (length > maxTicksLineLength)
-            return fail("the line is longer than " + std::to_string(maxTicksLineLength) +
-                        " characters");
-        if (line.empty() || line.front() == '#') continue;
-        if (!headerRead_) {
-            if (!readHeader(line)) return Item::Error;
-            headerRead_ = true;
+        if (length > maxTicksLineLength) {
+            fail("the line is longer than " + std::to_string(maxTicksLineLength) + " characters");
+        } else if (line.empty() || line.front() == '#') {
             continue;
+        } else if (!headerRead_) {
+            headerRead_ = readHeader(line);
+            if (headerRead_) continue;
+        } else if (line.front() == '!') {
+            if (readAction(line)) return Item::Action;
+        } else if (readPriceLine(line)) {
+            return Item::Price;
         }
-        if (line.front() == '!') return readAction(line) ? Item::Action : Item::Error;
-        return readPriceLine(line) ? Item::Price : Item::Error;
+        if (!file_.lastLineUnended()) return Item::Error;
+        leaveOutUnfinishedLine();
     }
     if (!headerRead_) return fail("no header line (time and the 14 pair symbols)");
     return Item::End;
+}
+
+// A recording cut off while it wrote its last line (a power cut, a full disk) ends in a
+// line without its line end; when that line does not read, it is taken as unfinished and
+// the file ends before it. (A cut that leaves a whole line's shape, inside the last
+// price, cannot be told from a last line written without a line end.)
+void TicksReader::leaveOutUnfinishedLine() {
+    note_ = path_ + ":" + std::to_string(lineNumber_) +
+            ": the last line has no line end and does not read: taken as cut off while it "
+            "was written, and left out";
+    failed_ = false;
+    error_.clear();
+    ended_ = true;
 }
 
 bool TicksReader::readHeader(std::string_view line) {

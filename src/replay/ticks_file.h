@@ -7,6 +7,9 @@
 //   time,GBPUSD,EURGBP,...            header: "time" and the variant's 14 symbols
 //   01-05-2009 09:00:00,1.4562,...    a price line: one tick, one field per pair
 //   !buy                              an action, at the time of the latest price line
+//
+// A last line without a line end that does not read is a recording cut off while it was
+// written: it is left out, and the file ends before it.
 
 #include <array>
 #include <cstddef>
@@ -93,6 +96,8 @@ public:
     long long lineNumber() const { return lineNumber_; }
     // "PATH:LINE: what is wrong", once next() or open() has failed.
     const std::string& error() const { return error_; }
+    // "PATH:LINE: ..." when an unfinished last line was left out, once next() gave End.
+    const std::string& note() const { return note_; }
     // The header's columns: column c (after "time") holds this PairTable index.
     const std::array<int, pairCount>& columns() const { return columns_; }
 
@@ -103,6 +108,7 @@ private:
     TimeField readTime(std::string_view time);
     bool readPriceLine(std::string_view line);
     bool readAction(std::string_view line);
+    void leaveOutUnfinishedLine();
 
     const Variant& variant_;
     bool keepsFields_;
@@ -111,10 +117,12 @@ private:
     long long lineNumber_ = 0;
     bool headerRead_ = false;
     bool failed_ = false;
+    bool ended_ = false;  // an unfinished last line was left out
     std::array<int, pairCount> columns_{};
     PriceLine price_;
     TicksAction action_;
     std::string error_;
+    std::string note_;
 };
 
 // What the checking pass found.

@@ -20,6 +20,9 @@ FileHandle openSharedForReading(const std::string& path);
 // path is taken in the system's own characters (wide on Windows), so a folder named in
 // any script works.
 FileHandle createForWriting(const std::filesystem::path& path);
+// Creates the file when it is missing; every write goes to its end. Shared with readers
+// only.
+FileHandle openForAppending(const std::string& path);
 // Bytes read, 0 at the end of the file or on an error.
 std::size_t readSome(FileHandle file, char* buffer, std::size_t size);
 // True when every byte was written.

@@ -41,6 +41,10 @@ FileHandle createForWriting(const std::filesystem::path& path) {
     return openRetrying(path.native(), O_RDWR | O_CREAT | O_TRUNC, 0666);
 }
 
+FileHandle openForAppending(const std::string& path) {
+    return openRetrying(path, O_WRONLY | O_CREAT | O_APPEND, 0666);
+}
+
 std::size_t readSome(FileHandle file, char* buffer, std::size_t size) {
     if (file == invalidFile || size == 0) return 0;
     if (size > static_cast<std::size_t>(SSIZE_MAX)) size = static_cast<std::size_t>(SSIZE_MAX);

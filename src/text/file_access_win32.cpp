@@ -28,6 +28,12 @@ FileHandle createForWriting(const std::filesystem::path& path) {
                               CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
 }
 
+FileHandle openForAppending(const std::string& path) {
+    // Append access alone: Windows then puts every write at the end of the file.
+    return fileOf(CreateFileA(path.c_str(), FILE_APPEND_DATA, FILE_SHARE_READ, nullptr, OPEN_ALWAYS,
+                              FILE_ATTRIBUTE_NORMAL, nullptr));
+}
+
 std::size_t readSome(FileHandle file, char* buffer, std::size_t size) {
     if (file == invalidFile || size == 0) return 0;
     const DWORD wanted = static_cast<DWORD>(size < maxTransfer ? size : maxTransfer);

@@ -20,6 +20,7 @@ void InputTextFile::close() {
     position_ = 0;
     end_ = 0;
     skipLf_ = false;
+    lastLineUnended_ = false;
 }
 
 bool InputTextFile::refill() {
@@ -48,7 +49,9 @@ int InputTextFile::peekByte() {
 
 std::optional<std::string_view> InputTextFile::nextLineAnyWay(std::size_t keep,
                                                               std::size_t* length) {
+    // The inline path never follows an unended line: that line emptied the buffer.
     spanning_.clear();
+    lastLineUnended_ = false;
     skipLineFeedAfterCarriageReturn();
     if (position_ == end_ && !refill()) return std::nullopt;
     std::size_t total = 0;
@@ -71,6 +74,7 @@ std::optional<std::string_view> InputTextFile::nextLineAnyWay(std::size_t keep,
         spanning_.append(start, std::min(piece, keep - spanning_.size()));
         return std::string_view(spanning_);
     }
+    lastLineUnended_ = true;
     if (length) *length = total;
     return std::string_view(spanning_);
 }

@@ -56,6 +56,9 @@ public:
         return nextLineAnyWay(keep, length);
     }
 
+    // Whether the line nextLine gave last ran to the end of the file without a line end.
+    bool lastLineUnended() const { return lastLineUnended_; }
+
     // Next byte, or -1 at the end of the file.
     int nextByte();
     // Next byte without taking it, or -1 at the end of the file.
@@ -105,6 +108,7 @@ private:
     std::size_t position_ = 0;
     std::size_t end_ = 0;
     bool skipLf_ = false;
+    bool lastLineUnended_ = false;
     std::string spanning_;  // a line that runs across buffer fills
 };
 

@@ -24,7 +24,7 @@ class FeedTest : public ::testing::Test {
 protected:
     FeedTest() {
         options.folder = folder.path();
-        options.intervalMs = 0;
+        options.pace.intervalMs = 0;
         options.seed = 1;
     }
     int run() {
@@ -73,7 +73,7 @@ TEST_F(FeedTest, WalkStartsAtTheLatestHistoryPricesDerivingMissingOnesFromCrosse
     for (const std::string_view symbol : v17b.pairTable)
         copyFromSample(symbol, folder.path(), false);
     options.variant = &v17b;
-    options.count = 1;
+    options.pace.count = 1;
     ASSERT_EQ(run(), 0) << messages.str();
     EXPECT_EQ(messages.str(), "");
     for (const std::string_view symbol : v17b.pairTable) {
@@ -123,7 +123,7 @@ TEST_F(FeedTest, FilesThatCannotBeWrittenAreToldOnceAndTheFeedEndsWithStatus3) {
         std::filesystem::create_directory(folder.pathOf(std::string(symbol) + "_RT.csv"));
     }
     options.variant = &v17b;
-    options.count = 5;
+    options.pace.count = 5;
     EXPECT_EQ(run(), 3);
     const std::string told = messages.str();
     for (const std::string_view symbol : v17b.pairTable) {
@@ -139,7 +139,7 @@ TEST_F(FeedTest, AFailureThatClearsIsCountedAndToldAtTheEndWithStatus0) {
     for (const std::string_view symbol : v17b.pairTable) copyFromSample(symbol, folder.path(), false);
     std::filesystem::create_directory(folder.pathOf("GBPUSD_RT.csv"));
     options.variant = &v17b;
-    options.count = 5;
+    options.pace.count = 5;
     messages.str("");
     int asked = 0;  // the first round has been written by the second question
     const int status = fx::feed::runFeed(
@@ -162,7 +162,7 @@ TEST_F(FeedTest, AFailureThatClearsIsCountedAndToldAtTheEndWithStatus0) {
 TEST_F(FeedTest, AtomicWritesNeverShowAPartialLineNorAMissingFile) {
     for (const std::string_view symbol : fx::market::knownSymbols)
         copyFromSample(symbol, folder.path(), true);
-    options.count = 60;
+    options.pace.count = 60;
     std::atomic<bool> finished{false};
     int status = -1;
     std::thread feed([&] {

@@ -17,7 +17,7 @@ rm -rf "$out/dist"
 mkdir -p "$stage/sample" "$stage/licenses" "$stage/terminal"
 
 for program in fxmonitor-17 fxmonitor-17b fxmonitor-17c fxmonitor-replay fxmonitor-check \
-               fxmonitor-import fxfeed; do
+               fxmonitor-import fxfeed fxmonitor-record; do
   file="$build/bin/$program.exe"
   [ -f "$file" ] || { echo "make-dist: $file is missing; build the win32 preset" >&2; exit 1; }
   cp "$file" "$stage/"
