@@ -89,6 +89,7 @@ public:
     void setCellText(WindowId window, int id, int row, int column, std::string_view text) override;
     std::string cellText(WindowId window, int id, int row, int column) override;
     int rowCount(WindowId window, int id) override;
+    void forEachRow(WindowId window, int id, int columns, const RowVisitor& visit) override;
     void deleteAllRows(WindowId window, int id) override;
     MessageAnswer showMessage(WindowId owner, std::string_view text, std::string_view caption,
                               MessageIcon icon, MessageButtons buttons) override;

@@ -69,6 +69,35 @@ std::string Win32Layer::cellText(WindowId window, int id, int row, int column) {
     }
 }
 
+// "Save Log" reads every cell of a long log: the list is found once and each column's
+// buffer kept from row to row. A cell longer than its buffer is read again whole.
+void Win32Layer::forEachRow(WindowId window, int id, int columns, const RowVisitor& visit) {
+    HWND list = controlHandle(window, id);
+    if (!list || columns <= 0) return;
+    const int rows = static_cast<int>(SendMessageA(list, LVM_GETITEMCOUNT, 0, 0));
+    std::vector<std::string> buffers(static_cast<std::size_t>(columns), std::string(256, '\0'));
+    std::vector<std::string> longer(static_cast<std::size_t>(columns));
+    std::vector<std::string_view> cells(static_cast<std::size_t>(columns));
+    for (int row = 0; row < rows; ++row) {
+        for (int column = 0; column < columns; ++column) {
+            std::string& buffer = buffers[column];
+            LVITEMA item = {};
+            item.iSubItem = column;
+            item.pszText = buffer.data();
+            item.cchTextMax = static_cast<int>(buffer.size());
+            const auto copied = static_cast<std::size_t>(SendMessageA(
+                list, LVM_GETITEMTEXTA, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item)));
+            if (copied + 1 < buffer.size()) {
+                cells[column] = std::string_view(buffer.data(), copied);
+            } else {
+                longer[column] = cellText(window, id, row, column);
+                cells[column] = longer[column];
+            }
+        }
+        visit(cells);
+    }
+}
+
 int Win32Layer::rowCount(WindowId window, int id) {
     HWND list = controlHandle(window, id);
     return list ? static_cast<int>(SendMessageA(list, LVM_GETITEMCOUNT, 0, 0)) : 0;
