@@ -1,5 +1,6 @@
 #include "soak/headless_soak_user.h"
 
+#include <algorithm>
 #include <span>
 #include <string>
 #include <string_view>
@@ -31,16 +32,20 @@ std::vector<std::string> HeadlessSoakUser::takeMessageCaptions() {
 }
 
 long long logRowBytes(WindowLayer& layer, const Monitor& monitor) {
-    // A text of up to 15 characters lives inside its string; a row's strings sit in one
-    // block, and its place in the list takes a pointer-sized share of a list node.
-    constexpr long long rowPlace = 16;
+    // A text of up to 15 characters lives inside its string; a row's three strings sit in
+    // one block, held by a vector whose own place in the list's nodes (of 512 bytes, 21
+    // places each, with a pointer in the node map) comes to some 26 bytes a row.
+    constexpr long long rowPlace = 26;
     long long bytes = 0;
     layer.forEachRow(monitor.mainWindow, mainwin::eventLogList, eventLogColumnCount,
                      [&bytes](std::span<const std::string_view> cells) {
                          bytes += rowPlace +
                                   heapBlock(cells.size() * sizeof(std::string));
+                         // A string that outgrows its 15 inner characters takes
+                         // room for at least twice as many.
                          for (std::string_view cell : cells)
-                             if (cell.size() > 15) bytes += heapBlock(cell.size() + 1);
+                             if (cell.size() > 15)
+                                 bytes += heapBlock(std::max<std::size_t>(cell.size(), 30) + 1);
                      });
     return bytes;
 }
