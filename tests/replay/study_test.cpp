@@ -38,8 +38,17 @@ TEST(StudyTest, FiguresAreWhatTheSimulatorLogs) {
     std::vector<std::string> arguments = alertsOn;
     arguments.insert(arguments.end(),
                      {"--study", r.pathOf("study.csv"), "--study-horizons", "1440,5"});
-    ASSERT_EQ(r.run(fxtest::phasedSession(r, 60), arguments), fx::replayDone) << r.err;
+    // The user's own basket, open from the fourth tick to the last.
+    ASSERT_EQ(r.run(fxtest::phasedSession(r, 60, {{{5, 3}, "!buy\n"}, {{6, 59}, "!close\n"}}),
+                    arguments),
+              fx::replayDone)
+        << r.err;
     const Lines csv = fxtest::linesOf(r.data.folder.read("study.csv"));
+    const Lines profit = fxtest::startingWith(r.descriptions(), "Basket Profit: ");
+    ASSERT_EQ(profit.size(), 1u);
+    EXPECT_NE(std::find(csv.begin(), csv.end(),
+                        "baskets,end,BUY," + figures(1, {std::stoi(profit[0].substr(15))})),
+              csv.end());
     const Lines log = fxtest::linesOf(r.out);
 
     // Ticks a minute apart from 10:00 on two days: tick i is day 5 + i / 60, minute i % 60.
