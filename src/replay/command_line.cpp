@@ -36,21 +36,23 @@ MM-DD-YYYY,HH:MM:SS,description
                       the alert rows and the baskets' running pips, a table of
                       each day's alert rows per rule (count, first, last) and a
                       table of the baskets; charts of long sessions keep each
-                      interval's lowest and highest values, the tables are exact;
-                      and the alert study below, with its table and a chart per rule
+                      interval's lowest and highest values, the tables are exact
+                      (the page ends with the alert study, below)
   --study FILE.csv    also write the alert study's table to FILE.csv
-  --study-horizons L  the study's horizons, minutes of session time, comma
-                      separated: up to 8 whole numbers from 1 to 10080 (15,60,240)
-  --note TEXT         a sentence the report shows beside the study, e.g. on where
-                      the session's ticks come from
+  --study-horizons L  the study's horizons in minutes of session time, comma
+                      separated: up to 8 whole numbers from 1 to 10080
+                      (15,60,240)
+  --note TEXT         a sentence the report shows beside the study, e.g. on
+                      where the session's ticks come from
   --help              print this text
 
 The alert study: for every alert row, a BUY and a SELL basket of all fourteen
-pairs opened at that tick at its prices, valued by the trade simulator's rule (no
-costs, no spread) at the first tick each horizon later and at the session's last
-tick; and the same for the baskets opened with !buy and !sell, closed or not.
+pairs opened at that tick at its prices, valued by the trade simulator's rule
+(no costs, no spread) at the first tick each horizon later and at the session's
+last tick; and the same for the baskets opened with !buy and !sell, closed or
+not.
 The CSV has a header and one row per rule, horizon and direction:
-  rule         anchor, bias, grouped, slot, or baskets (those opened by the user)
+  rule         anchor, bias, grouped, slot, or baskets (the user's own)
   horizon      the minutes, or end (the session's last tick)
   direction    BUY or SELL
   alerts       the rule's alert rows (baskets: those opened in that direction)
