@@ -1,5 +1,5 @@
 # The two commands: `make test` runs every test, `make run` runs the monitor.
-.PHONY: all deps test run replay report report-screenshot screenshot dist build-linux \
+.PHONY: all deps test run replay report study report-screenshot screenshot dist build-linux \
 	build-win64 build-win32 clean
 
 all: build-linux
@@ -51,17 +51,30 @@ dist: deps
 	$(call quiet-build,win32,fxmonitor-17 fxmonitor-17b fxmonitor-17c fxmonitor-replay fxmonitor-check fxmonitor-import fxfeed fxmonitor-record)
 	@sh tools/dist/make-dist.sh
 
-# out/report.html: the session report of the same replay, to open in a browser.
+# out/report.html: the session report of the same replay, to open in a browser, with its
+# alert study; out/study.csv: the study's table. The page says that the sample's ticks
+# between its days are made up.
+SAMPLE_NOTE = The sample's ticks between two days' real rates are generated: the figures \
+    show how the study works, not what the market did.
 report: deps
 	$(call quiet-build,linux,fxmonitor-replay)
 	@mkdir -p out
 	@build/linux/bin/fxmonitor-replay --data sample --alert anchor --alert bias \
-	    --alert grouped --alert slot=GBPJPY:1 --report out/report.html sample/ticks.csv >/dev/null
+	    --alert grouped --alert slot=GBPJPY:1 --report out/report.html \
+	    --study out/study.csv --note "$(SAMPLE_NOTE)" sample/ticks.csv >/dev/null
 	@echo "out/report.html: $$(wc -c <out/report.html) bytes"
+	@echo "out/study.csv: $$(($$(wc -l <out/study.csv) - 1)) rows"
 
-# docs/report.png: that report as headless Chromium shows it.
+# The alert study's table of that replay.
+study: report
+	@cat out/study.csv
+
+# docs/report.png and docs/study.png: that report, and its study, as headless Chromium
+# shows them.
 report-screenshot: report
 	python3 tools/report/open-in-browser.py out/report.html --screenshot docs/report.png >/dev/null
+	python3 tools/report/open-in-browser.py out/report.html --screenshot docs/study.png \
+	    --element study >/dev/null
 
 # docs/monitor.png: the main window in a scripted session on the sample data.
 screenshot: deps

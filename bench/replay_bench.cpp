@@ -3,8 +3,8 @@
 // fourteen numbers; the replay runs the whole monitor on every line (a reference day,
 // three alert rules, a buy basket revalued on every tick) and writes the --slots file.
 // Goal: the replay takes at most three times as long as the baseline. The same replay
-// with --report as well takes at most 1.5 times as long as without, and its report stays
-// under 5 MB. It also prints the peak resident size after a tenth of the ticks and after
+// with --study as well takes at most 1.5 times as long as without, and so does the one
+// with --report (which makes the study too), whose report stays under 5 MB. It also prints the peak resident size after a tenth of the ticks and after
 // all of them.
 
 #include <benchmark/benchmark.h>
@@ -168,6 +168,12 @@ void Replay(benchmark::State& state) { replayEachIteration(state, replayOptions(
 
 std::string reportPath() { return benchData().folder() + "report.html"; }
 
+void ReplayWithStudy(benchmark::State& state) {
+    fx::ReplayOptions options = replayOptions(benchData());
+    options.studyFile = benchData().folder() + "study.csv";
+    replayEachIteration(state, options);
+}
+
 void ReplayWithReport(benchmark::State& state) {
     fx::ReplayOptions options = replayOptions(benchData());
     options.reportFile = reportPath();
@@ -178,11 +184,14 @@ void ReplayWithReport(benchmark::State& state) {
 BENCHMARK(Baseline)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(1);
 BENCHMARK(Replay)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(1);
 BENCHMARK(ReplayWithReport)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(1);
+BENCHMARK(ReplayWithStudy)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(1);
 
 constexpr fxbench::Goal goals[] = {
     {"Replay", "Baseline", 3.0, "fxmonitor-replay --slots over 1,000,000 ticks",
      "reading the file and parsing 14 numbers a line"},
     {"ReplayWithReport", "Replay", 1.5, "the same replay with --report as well",
+     "the replay without it"},
+    {"ReplayWithStudy", "Replay", 1.5, "the same replay with --study as well",
      "the replay without it"},
 };
 

@@ -58,17 +58,21 @@ int basketTotal(const std::array<float, pairCount>& terms) {
     return total;
 }
 
+int basketPips(TradeDirection direction, const std::array<float, pairCount>& entry,
+               const std::array<float, pairCount>& current,
+               const std::array<float, pairCount>& pipFactors) {
+    std::array<float, pairCount> terms{};
+    for (int k = 0; k < pairCount; ++k)
+        terms[k] = basketTerm(direction, entry[k], current[k], pipFactors[k]);
+    return basketTotal(terms);
+}
+
 void updateBasketPips(Monitor& monitor) {
     const TradeDirection direction =
         monitor.trade.tradeState == buyTrade ? TradeDirection::Buy : TradeDirection::Sell;
-    std::array<float, pairCount> terms{};
-    for (int k = 0; k < pairCount; ++k) {
-        terms[k] =
-            basketTerm(direction, monitor.trade.entryPrice[k], monitor.prices.currentPrice[k],
-                       monitor.variant.pipFactors[k]);
-    }
-    monitor.layer.setControlText(monitor.mainWindow, mainwin::pipsBox,
-                                 NumberText(basketTotal(terms)).view());
+    const int pips = basketPips(direction, monitor.trade.entryPrice, monitor.prices.currentPrice,
+                                monitor.variant.pipFactors);
+    monitor.layer.setControlText(monitor.mainWindow, mainwin::pipsBox, NumberText(pips).view());
 }
 
 void closeBasket(Monitor& monitor) {

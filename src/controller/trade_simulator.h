@@ -20,6 +20,11 @@ float basketTerm(TradeDirection direction, float entry, float current, float fac
 // pair, so half-pip moves of several pairs do not add up to whole pips. A term that is
 // not finite counts as 0.
 int basketTotal(const std::array<float, pairCount>& terms);
+// The pips of a basket opened at `entry` prices, at `current` prices: the pips box's
+// number.
+int basketPips(TradeDirection direction, const std::array<float, pairCount>& entry,
+               const std::array<float, pairCount>& current,
+               const std::array<float, pairCount>& pipFactors);
 
 void openBasket(Monitor& monitor, TradeDirection direction);
 void updateBasketPips(Monitor& monitor);

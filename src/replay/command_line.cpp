@@ -1,5 +1,6 @@
 #include "replay/command_line.h"
 
+#include <algorithm>
 #include <vector>
 
 #include "monitor/pairs.h"
@@ -14,7 +15,8 @@ constexpr std::string_view usage =
                         [--reference-day N|MM-DD-YYYY]
                         [--alert anchor] [--alert bias] [--alert grouped]
                         [--alert slot=SYMBOL:SLOT] [--slots FILE]
-                        [--report FILE.html] TICKS_FILE
+                        [--report FILE.html] [--study FILE.csv]
+                        [--study-horizons M,M,...] [--note TEXT] TICKS_FILE
 
 Runs the monitor's own engine (ranking, alerts, trade simulator, event log) over
 a recorded session and prints the event log, oldest row first, one row a line:
@@ -35,7 +37,30 @@ MM-DD-YYYY,HH:MM:SS,description
                       each day's alert rows per rule (count, first, last) and a
                       table of the baskets; charts of long sessions keep each
                       interval's lowest and highest values, the tables are exact
+                      (the page ends with the alert study, below)
+  --study FILE.csv    also write the alert study's table to FILE.csv
+  --study-horizons L  the study's horizons in minutes of session time, comma
+                      separated: up to 8 whole numbers from 1 to 10080
+                      (15,60,240)
+  --note TEXT         a sentence the report shows beside the study, e.g. on
+                      where the session's ticks come from
   --help              print this text
+
+The alert study: for every alert row, a BUY and a SELL basket of all fourteen
+pairs opened at that tick at its prices, valued by the trade simulator's rule
+(no costs, no spread) at the first tick each horizon later and at the session's
+last tick; and the same for the baskets opened with !buy and !sell, closed or
+not.
+The CSV has a header and one row per rule, horizon and direction:
+  rule         anchor, bias, grouped, slot, or baskets (the user's own)
+  horizon      the minutes, or end (the session's last tick)
+  direction    BUY or SELL
+  alerts       the rule's alert rows (baskets: those opened in that direction)
+  valued       how many the session lasted long enough to value
+  mean, median, above_0_pct
+               pips, and the percentage above 0 pips, with one decimal
+  best, worst  pips
+Where none could be valued, mean to worst are empty.
 
 Options may be written --opt value or --opt=value; a repeated option's last
 value wins, except --alert, which adds up.
@@ -60,7 +85,8 @@ then measures against reference row 0 until a reference day is chosen.
 
 Exit status: 0 done; 1 a history file is missing; 2 a usage error or a
 malformed ticks file. On an error nothing is written to stdout and no --slots
-file is made; the --report file is written only when the replay went through.
+file is made; the --report and --study files are written only when the replay
+went through.
 
 Example:
   fxmonitor-replay --data sample --reference-day 0 --alert anchor \
@@ -69,7 +95,8 @@ Example:
 
 constexpr OptionSpec replayOptions[] = {
     {"--variant", true}, {"--data", true},   {"--reference-day", true}, {"--alert", true},
-    {"--slots", true},   {"--report", true}, {"--help", false},         {"-h", false},
+    {"--slots", true},   {"--report", true}, {"--study", true},         {"--study-horizons", true},
+    {"--note", true},    {"--help", false},  {"-h", false},
 };
 
 struct Parser {
@@ -119,6 +146,36 @@ struct Parser {
             options.reportFile = std::string(value);
             return true;
         }
+        if (name == "--study") {
+            if (value.empty()) return fail("--study needs a file name");
+            options.studyFile = std::string(value);
+            return true;
+        }
+        if (name == "--study-horizons") return readHorizons(value);
+        if (name == "--note") options.note = std::string(value);
+        return true;
+    }
+
+    // "5,15,60": minutes, each once; kept in ascending order.
+    bool readHorizons(std::string_view list) {
+        std::vector<int> minutes;
+        for (std::size_t start = 0; start <= list.size();) {
+            const std::size_t comma = std::min(list.find(',', start), list.size());
+            const std::string_view text = list.substr(start, comma - start);
+            const auto horizon = parseIntCount(text, 1, maxStudyHorizonMinutes);
+            if (!horizon)
+                return fail(countMessage("--study-horizons: each horizon", 1,
+                                         maxStudyHorizonMinutes, text));
+            if (std::find(minutes.begin(), minutes.end(), *horizon) != minutes.end())
+                return fail("--study-horizons names " + std::string(text) + " minutes twice");
+            minutes.push_back(*horizon);
+            start = comma + 1;
+        }
+        if (minutes.size() > maxStudyHorizons)
+            return fail("--study-horizons takes at most " + std::to_string(maxStudyHorizons) +
+                        " horizons, not " + std::to_string(minutes.size()));
+        std::sort(minutes.begin(), minutes.end());
+        options.studyHorizons = std::move(minutes);
         return true;
     }
 

@@ -9,6 +9,7 @@
 
 #include "monitor/variants.h"
 #include "replay/ticks_file.h"
+#include "report/alert_study.h"
 
 namespace fx {
 
@@ -19,6 +20,9 @@ struct ReplayOptions {
     std::vector<AlertSetting> alerts;  // in command-line order
     std::optional<std::string> slotsFile;
     std::optional<std::string> reportFile;  // --report: the session report, an HTML page
+    std::optional<std::string> studyFile;   // --study: the alert study's table, CSV
+    std::vector<int> studyHorizons = defaultStudyHorizons;  // minutes, ascending
+    std::string note;                       // --note: said in the report beside the study
     std::string ticksFile;
     bool help = false;  // --help: print the usage text and do nothing else
 };

@@ -16,6 +16,7 @@
 #include "monitor/options_window.h"
 #include "monitor/pairs.h"
 #include "replay/replay_report.h"
+#include "replay/replay_study.h"
 #include "replay/slots_file.h"
 #include "replay/ticks_file.h"
 #include "report/report_page.h"
@@ -64,7 +65,7 @@ private:
 
     std::string pipsBoxText();
     void writeSlotsRow(std::string_view cause);
-    bool openReport();
+    bool checkOutputs();
     void printNewLogRows();
     TicksReader::Item readToFirstPrice(TicksReader& reader);
     void replayAction(const TicksAction& action);
@@ -84,6 +85,7 @@ private:
     const PriceLine* price_ = nullptr;  // the fields of the tick under way
     std::optional<SlotsFile> slots_;
     std::optional<ReplayReport> report_;
+    std::optional<ReplayStudy> study_;  // for --study and for the report
     // The log's lines, printed when the replay has gone through: a replay that fails
     // prints none of them.
     std::string logText_;
@@ -223,6 +225,7 @@ void ReplaySession::tick(const PriceLine& price) {
     if (!ticked) return;
     writeSlotsRow("tick");
     if (report_) report_->ranked(true, pipsBoxText());
+    if (study_) study_->ticked();
 }
 
 std::string ReplaySession::pipsBoxText() {
@@ -266,6 +269,7 @@ void ReplaySession::printNewLogRows() {
         }
         logText_ += '\n';
         if (report_) report_->logged(description);
+        if (study_) study_->logged(description);
     }
     layer_.deleteAllRows(main, mainwin::eventLogList);
 }
@@ -305,13 +309,10 @@ int ReplaySession::run() {
                   << ": the ticks file holds no price line\n";
         return replayUsageError;
     }
-    if (!openReport()) return replayUsageError;
+    if (!checkOutputs()) return replayUsageError;
+    if (options_.reportFile) report_.emplace(*monitor_);
+    if (options_.reportFile || options_.studyFile) study_.emplace(*monitor_, options_.studyHorizons);
     if (options_.slotsFile) {
-        if (const auto input = inputAt(*options_.slotsFile)) {
-            messages_ << "fxmonitor-replay: --slots " << *options_.slotsFile
-                      << " would overwrite the input file " << *input << '\n';
-            return replayUsageError;
-        }
         slots_.emplace();
         if (!slots_->create(*options_.slotsFile)) {
             messages_ << "fxmonitor-replay: " << *options_.slotsFile
@@ -364,15 +365,23 @@ int ReplaySession::run() {
 void ReplaySession::replayAction(const TicksAction& action) {
     act(action);
     if (report_) report_->acted(action, pipsBoxText());
+    if (study_) study_->acted();
     printNewLogRows();
 }
 
-// The outputs of a replay that went through, each whole or not at all: the report, then
-// the slots file, then the log. A failure leaves none of those not yet written behind.
+// The outputs of a replay that went through, each whole or not at all: the report, the
+// study, the slots file, then the log. A failure leaves none of those not yet written
+// behind.
 int ReplaySession::writeOutputs() {
-    if (report_ && !report_->write(*options_.reportFile, options_)) {
+    const AlertStudy* study = study_ ? &study_->finish() : nullptr;
+    if (report_ && !report_->write(*options_.reportFile, options_, *study)) {
         messages_ << "fxmonitor-replay: " << *options_.reportFile
                   << ": the report could not be written whole\n";
+        return replayUsageError;
+    }
+    if (options_.studyFile && !writeReportFile(*options_.studyFile, study_->csv())) {
+        messages_ << "fxmonitor-replay: " << *options_.studyFile
+                  << ": the study could not be written whole\n";
         return replayUsageError;
     }
     if (slots_ && !slots_->close()) {
@@ -395,25 +404,37 @@ bool sameFile(const std::string& a, const std::string& b) {
     return full(a) == full(b);
 }
 
-// Checked before the run (and before the --slots file is made), so that a long replay
-// does not end in a report that cannot be written; the page is written at the end.
-bool ReplaySession::openReport() {
-    if (!options_.reportFile) return true;
-    const std::string& path = *options_.reportFile;
-    if (const auto input = inputAt(path)) {
-        messages_ << "fxmonitor-replay: --report " << path << " would overwrite the input file "
-                  << *input << '\n';
-        return false;
+// Checked before the run, so that a long replay does not end in an output that cannot be
+// written; the outputs are written at the end.
+bool ReplaySession::checkOutputs() {
+    const struct {
+        std::string_view option;
+        const std::optional<std::string>& path;
+        std::string_view what;  // "": made before the run, not checked here
+    } outputs[] = {{"--report", options_.reportFile, "report"},
+                   {"--study", options_.studyFile, "study"},
+                   {"--slots", options_.slotsFile, ""}};
+    for (std::size_t i = 0; i < std::size(outputs); ++i) {
+        if (!outputs[i].path) continue;
+        const std::string& path = *outputs[i].path;
+        if (const auto input = inputAt(path)) {
+            messages_ << "fxmonitor-replay: " << outputs[i].option << " " << path
+                      << " would overwrite the input file " << *input << '\n';
+            return false;
+        }
+        for (std::size_t j = 0; j < i; ++j) {
+            if (outputs[j].path && sameFile(path, *outputs[j].path)) {
+                messages_ << "fxmonitor-replay: " << outputs[j].option << " and "
+                          << outputs[i].option << " name the same file " << path << '\n';
+                return false;
+            }
+        }
+        if (!outputs[i].what.empty() && !reportFileCanBeMade(path)) {
+            messages_ << "fxmonitor-replay: " << path << ": the " << outputs[i].what
+                      << " file cannot be created\n";
+            return false;
+        }
     }
-    if (options_.slotsFile && sameFile(path, *options_.slotsFile)) {
-        messages_ << "fxmonitor-replay: --report and --slots name the same file " << path << '\n';
-        return false;
-    }
-    if (!reportFileCanBeMade(path)) {
-        messages_ << "fxmonitor-replay: " << path << ": the report file cannot be created\n";
-        return false;
-    }
-    report_.emplace(*monitor_);
     return true;
 }
 

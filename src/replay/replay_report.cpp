@@ -4,6 +4,7 @@
 
 #include "monitor/pairs.h"
 #include "ranking/alerts.h"
+#include "replay/replay_study.h"
 #include "report/report_page.h"
 #include "text/numbers.h"
 
@@ -68,7 +69,8 @@ void ReplayReport::logged(std::string_view description) {
         record_.addAlert(monitor_.clock.now(), *rule, description);
 }
 
-bool ReplayReport::write(const std::string& path, const ReplayOptions& options) {
+bool ReplayReport::write(const std::string& path, const ReplayOptions& options,
+                         const AlertStudy& study) {
     record_.finish();
     const ProgramState& state = monitor_.state;
     ReportSummary summary;
@@ -82,7 +84,9 @@ bool ReplayReport::write(const std::string& path, const ReplayOptions& options) 
     summary.sellGroupColour = state.sellGroupColour;
     summary.upArrowColour = state.upArrowColour;
     summary.downArrowColour = state.downArrowColour;
-    return writeReportFile(path, reportPage(record_, summary));
+    summary.study.subjectWords = ReplayStudy::subjectWords();
+    summary.study.note = options.note;
+    return writeReportFile(path, reportPage(record_, summary, study));
 }
 
 }  // namespace fx

@@ -8,6 +8,7 @@
 #include "monitor/monitor.h"
 #include "replay/command_line.h"
 #include "replay/ticks_file.h"
+#include "report/alert_study.h"
 #include "report/session_record.h"
 
 namespace fx {
@@ -25,8 +26,9 @@ public:
     // A row the log received.
     void logged(std::string_view description);
 
-    // Writes the page; false when the file could not be written whole.
-    bool write(const std::string& path, const ReplayOptions& options);
+    // Writes the page, with the finished study; false when the file could not be written
+    // whole.
+    bool write(const std::string& path, const ReplayOptions& options, const AlertStudy& study);
 
 private:
     const Monitor& monitor_;

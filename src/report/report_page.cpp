@@ -5,7 +5,9 @@
 #include <filesystem>
 #include <fstream>
 
+#include "report/page_text.h"
 #include "report/report_assets.h"
+#include "report/study_section.h"
 #include "text/clock.h"
 #include "text/text_file.h"
 
@@ -13,88 +15,8 @@ namespace fx {
 
 namespace {
 
-struct RuleColumn {
-    AlertKind rule;
-    const char* title;
-};
-
-constexpr RuleColumn ruleColumns[alertRuleCount] = {
-    {anchorDisplaced, "Anchor displaced"},
-    {referenceBiasFlip, "Reference bias flip"},
-    {pairsGrouped, "Pairs grouped"},
-    {pairInSlot, "Pair in slot"},
-};
-
 constexpr const char* measureNames[SessionRecord::measureCount] = {
     "Buy Power", "Sell Power", "Ref. Bias", "Basket Bias", "Anchor Bias"};
-
-class Page {
-public:
-    explicit Page(std::string& out) : out_(out) {}
-
-    Page& raw(std::string_view text) {
-        out_ += text;
-        return *this;
-    }
-
-    // Text inside an element or an attribute.
-    Page& text(std::string_view text) {
-        for (char c : text) {
-            switch (c) {
-                case '&':
-                    out_ += "&amp;";
-                    break;
-                case '<':
-                    out_ += "&lt;";
-                    break;
-                case '>':
-                    out_ += "&gt;";
-                    break;
-                case '"':
-                    out_ += "&quot;";
-                    break;
-                default:
-                    out_ += c;
-            }
-        }
-        return *this;
-    }
-
-    Page& number(long long value) {
-        char digits[24];
-        out_.append(digits, std::to_chars(digits, digits + sizeof digits, value).ptr);
-        return *this;
-    }
-
-    // A JSON string; "<" is escaped too, so no text can close the script element.
-    Page& string(std::string_view text) {
-        out_ += '"';
-        for (char c : text) {
-            const auto byte = static_cast<unsigned char>(c);
-            if (c == '"' || c == '\\') {
-                out_ += '\\';
-                out_ += c;
-            } else if (byte < 0x20 || c == '<') {
-                char escaped[8];
-                std::snprintf(escaped, sizeof escaped, "\\u%04x", byte);
-                out_ += escaped;
-            } else {
-                out_ += c;
-            }
-        }
-        out_ += '"';
-        return *this;
-    }
-
-    Page& stamp(const LocalTime& time) { return raw(dateText(time)).raw(" ").raw(timeText(time)); }
-
-    Page& row(std::string_view heading, std::string_view value) {
-        return raw("<tr><th>").text(heading).raw("</th><td>").text(value).raw("</td></tr>\n");
-    }
-
-private:
-    std::string& out_;
-};
 
 std::string colourText(Colour colour) {
     char text[8];
@@ -153,15 +75,13 @@ void writeSummary(Page& page, const SessionRecord& record, const ReportSummary& 
 
 void writeAlertDays(Page& page, const SessionRecord& record) {
     page.raw("<table class=\"grid\" id=\"alert-days\">\n<thead><tr><th rowspan=\"2\">Day</th>");
-    for (const RuleColumn& column : ruleColumns)
-        page.raw("<th colspan=\"3\">").text(column.title).raw("</th>");
+    for (std::string_view title : ruleTitles) page.raw("<th colspan=\"3\">").text(title).raw("</th>");
     page.raw("</tr>\n<tr>");
     for (int r = 0; r < alertRuleCount; ++r) page.raw("<th>rows</th><th>first</th><th>last</th>");
     page.raw("</tr></thead>\n<tbody>\n");
     for (const AlertDay& day : record.alertDays()) {
         page.raw("<tr><td>").raw(dateText(day.date)).raw("</td>");
-        for (const RuleColumn& column : ruleColumns) {
-            const RuleTally& tally = day.rules[column.rule - 1];
+        for (const RuleTally& tally : day.rules) {
             page.raw("<td class=\"count\">").number(tally.count).raw("</td><td>");
             if (tally.count > 0) page.raw(timeText(tally.first));
             page.raw("</td><td>");
@@ -220,7 +140,8 @@ void writeSeriesGroup(Page& page, const SessionRecord& record, int first, int co
 }
 
 // The data the page's script hands to the charts. Times are seconds from t0.
-void writeData(Page& page, const SessionRecord& record, const ReportSummary& summary) {
+void writeData(Page& page, const SessionRecord& record, const ReportSummary& summary,
+               const AlertStudy& study) {
     const std::vector<long long>& times = record.series().times();
     const long long t0 = times.empty() ? 0 : times.front();
     const auto at = [&](const LocalTime& time) { return secondsSince1970(time) - t0; };
@@ -238,7 +159,7 @@ void writeData(Page& page, const SessionRecord& record, const ReportSummary& sum
     for (int m = 0; m < SessionRecord::measureCount; ++m)
         page.raw(m ? "," : "").string(measureNames[m]);
     page.raw("],\nruleNames: [");
-    for (int r = 0; r < alertRuleCount; ++r) page.raw(r ? "," : "").string(ruleColumns[r].title);
+    for (int r = 0; r < alertRuleCount; ++r) page.raw(r ? "," : "").string(ruleTitles[r]);
     page.raw("],\nfirst: ").number(record.firstTick() ? at(*record.firstTick()) : 0);
     page.raw(", last: ").number(record.firstTick() ? at(record.lastTick()) : 0);
 
@@ -279,7 +200,9 @@ void writeData(Page& page, const SessionRecord& record, const ReportSummary& sum
         page.raw(first ? "" : ",").string(text);
         first = false;
     }
-    page.raw("]\n};\n");
+    page.raw("],\n");
+    writeStudyData(page, study, summary.study, t0);
+    page.raw("\n};\n");
 }
 
 void writeChart(Page& page, std::string_view id, std::string_view title) {
@@ -292,7 +215,8 @@ void writeChart(Page& page, std::string_view id, std::string_view title) {
 
 }  // namespace
 
-std::string reportPage(const SessionRecord& record, const ReportSummary& summary) {
+std::string reportPage(const SessionRecord& record, const ReportSummary& summary,
+                       const AlertStudy& study) {
     std::string out;
     out.reserve(1 << 20);
     Page page(out);
@@ -312,20 +236,21 @@ std::string reportPage(const SessionRecord& record, const ReportSummary& summary
     writeAlertDays(page, record);
     writeChart(page, "baskets-chart", "Baskets: running pips while open");
     writeBaskets(page, record);
+    writeStudySection(page, study, summary.study);
 
     page.raw("<footer><details><summary>Charts drawn by uPlot ").text(uplotVersion());
     page.raw(" (MIT License)</summary>\n<pre>").text(report_assets::uplotLicense);
     page.raw("</pre></details></footer>\n");
     page.raw("<script>\n").raw(report_assets::uplotScript).raw("\n</script>\n<script>\n");
-    writeData(page, record, summary);
+    writeData(page, record, summary, study);
     page.raw("</script>\n<script>\n").raw(report_assets::pageScript).raw("</script>\n");
     page.raw("</body>\n</html>\n");
     return out;
 }
 
-bool writeReportFile(const std::string& path, std::string_view page) {
+bool writeReportFile(const std::string& path, std::string_view text) {
     OutputTextFile file;
-    if (file.create(path)) file.write(page);
+    if (file.create(path)) file.write(text);
     return file.close();
 }
 

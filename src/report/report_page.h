@@ -8,7 +8,9 @@
 #include <vector>
 
 #include "monitor/variants.h"
+#include "report/alert_study.h"
 #include "report/session_record.h"
+#include "report/study_section.h"
 #include "window/window_types.h"
 
 namespace fx {
@@ -24,13 +26,15 @@ struct ReportSummary {
     Colour sellGroupColour = 0;
     Colour upArrowColour = 0;
     Colour downArrowColour = 0;
+    StudyPageText study;
 };
 
-// The whole page; `record` must be finished.
-std::string reportPage(const SessionRecord& record, const ReportSummary& summary);
+// The whole page; `record` and `study` must be finished.
+std::string reportPage(const SessionRecord& record, const ReportSummary& summary,
+                       const AlertStudy& study);
 
-// Writes the page whole or not at all; false when it could not be written.
-bool writeReportFile(const std::string& path, std::string_view page);
+// Writes a page or a table whole or not at all; false when it could not be written.
+bool writeReportFile(const std::string& path, std::string_view text);
 
 // True when a file can be made at `path`. The check leaves no file behind that was not
 // there before, and leaves a file that was there unchanged.

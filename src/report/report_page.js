@@ -75,8 +75,9 @@
 
     function axes(yOptions) {
         const common = { stroke: axisColour, grid: { stroke: gridColour }, ticks: { stroke: gridColour } };
-        // The date stands under the first time of each day.
+        // The date stands under the first time of each day; a date needs some 90 pixels.
         const time = {
+            space: 90,
             values: (u, splits, axis, space, step) =>
                 splits.map((v, i) => {
                     if (v == null) return "";
@@ -111,6 +112,7 @@
             element
         );
         charts.push({ chart, element });
+        return chart;
     }
 
     function pairSeries(extra) {
@@ -189,6 +191,31 @@
     {
         const line = timeline(r.times, [r.pips], []);
         draw("baskets-chart", [lineSeries("Basket pips", "#ffd700", { spanGaps: false, width: 2 })], [line.x].concat(line.data));
+    }
+
+    // 6. The alert study: per rule, and for the user's baskets, each basket's pips at the
+    //    horizon the reader picks, at the time it was opened.
+    {
+        const select = document.getElementById("study-horizon");
+        const span = { x: { range: [r.t0 + r.first, r.t0 + Math.max(r.last, r.first + 1)] } };
+        const points = (label, colour) => ({
+            label,
+            stroke: colour,
+            fill: colour,
+            paths: () => null,
+            points: { show: true, size: 7, width: 1, stroke: colour, fill: colour },
+        });
+        const shown = r.study.map((subject) => {
+            const data = (h) => [subject.times.map((t) => t + r.t0), subject.buy[h], subject.sell[h]];
+            const chart = draw(
+                subject.chart,
+                [points("BUY (pips)", r.colours.buy), points("SELL (pips)", r.colours.sell)],
+                data(+select.value),
+                { height: 220, scales: span }
+            );
+            return { chart, data };
+        });
+        select.addEventListener("change", () => shown.forEach(({ chart, data }) => chart.setData(data(+select.value))));
     }
 
     window.addEventListener("resize", () => {

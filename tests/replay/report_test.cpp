@@ -1,5 +1,5 @@
 // fxmonitor-replay --report: the page is made only by a replay that went through, and
-// opened in a real browser it shows what the replay's own log says.
+// opened in a real browser it shows what the replay's own log and --study file say.
 
 #include <gtest/gtest.h>
 
@@ -23,76 +23,48 @@ using fxtest::linesOf;
 using fxtest::v17bHeader;
 
 // Was: --report and --slots naming one file wrote the report, then the slots over it.
-TEST(ReportOptionTest, ErrorExitsLeaveNoReport) {
+TEST(ReportOptionTest, ErrorExitsLeaveNoReportNorStudy) {
     const struct {
-        std::string reportName;
-        bool badTicksFile, alsoAsSlots;
+        std::string report, study, slots;
+        bool badTicksFile;
         std::string message;
     } cases[] = {
-        {"report.html", true, false, "the header"},
-        {"no-such-folder/report.html", false, false, "the report file cannot be created"},
-        {"report.html", false, true, "name the same file"},
+        {"report.html", "study.csv", "", true, "the header"},
+        {"no-such-folder/report.html", "study.csv", "", false, "the report file cannot be created"},
+        {"report.html", "no-such-folder/study.csv", "", false, "the study file cannot be created"},
+        {"report.html", "study.csv", "report.html", false, "--report and --slots name the same"},
+        {"report.html", "report.html", "", false, "--report and --study name the same file"},
+        {"report.html", "ticks.csv", "", false, "would overwrite the input file"},
     };
     for (const auto& c : cases) {
         fxtest::ReplayRun r;
         const std::string ticks = c.badTicksFile ? "#\n" + v17bHeader.substr(1) + r.prices(1)
                                                  : v17bHeader + "!reference 0\n" + r.prices(1);
-        std::vector<std::string> arguments = {"--report", r.pathOf(c.reportName)};
-        if (c.alsoAsSlots) arguments.insert(arguments.end(), {"--slots", arguments[1]});
-        EXPECT_EQ(r.run(ticks, arguments), fx::replayUsageError) << c.reportName;
-        EXPECT_EQ(r.out, "") << c.reportName;
+        std::vector<std::string> arguments = {"--report", r.pathOf(c.report), "--study",
+                                              r.pathOf(c.study)};
+        if (!c.slots.empty()) arguments.insert(arguments.end(), {"--slots", r.pathOf(c.slots)});
+        EXPECT_EQ(r.run(ticks, arguments), fx::replayUsageError) << c.message;
+        EXPECT_EQ(r.out, "") << c.message;
         EXPECT_TRUE(contains(r.err, c.message)) << r.err;
-        EXPECT_FALSE(r.data.folder.exists("report.html")) << c.reportName;
+        EXPECT_FALSE(r.data.folder.exists("report.html")) << c.message;
+        EXPECT_FALSE(r.data.folder.exists("study.csv")) << c.message;
+        EXPECT_EQ(r.data.folder.read("ticks.csv"), ticks) << c.message;
     }
 }
 
 #if defined(FX_PYTHON) && defined(FX_OPEN_IN_BROWSER)
 
-// Two days of one-second ticks in four phases a day: the buy group on top, mixed, the
-// sell group on top with GBPUSD leading, mixed again; baskets opened and closed on both
-// days, the last one left open. Every alert rule fires on both days.
-std::string scriptedSession(const fxtest::ReplayRun& r) {
+TEST(ReportInBrowserTest, PageShowsWhatTheLogSays) {
+    fxtest::ReplayRun r;
+    const std::string page = r.pathOf("report.html");
     const std::map<std::pair<int, int>, std::string> actions = {{{5, 2}, "!buy\n"},
                                                                 {{5, 30}, "!close\n!clear\n"},
                                                                 {{5, 40}, "!sell\n"},
                                                                 {{6, 10}, "!close\n!clear\n"},
                                                                 {{6, 45}, "!buy\n"}};
-    std::string ticks = v17bHeader + "!reference 0\n";
-    for (int day = 5; day <= 6; ++day) {
-        if (day == 6) ticks += "!alert slot GBPUSD 1\n";
-        for (int t = 0; t < 60; ++t) {
-            char text[32];
-            std::snprintf(text, sizeof text, "01-%02d-2009 10:00:%02d", day, t);
-            ticks += text;
-            for (int k = 0; k < fx::pairCount; ++k) {
-                const auto& order = fx::pairGroupOrder;
-                const int g =
-                    static_cast<int>(std::find(order.begin(), order.end(), k) - order.begin());
-                const bool buy = g < fx::buyGroupSize;
-                const int place = g % fx::buyGroupSize;
-                int move = buy ? -30 - 2 * place : (k == 0 ? 80 : 30 + place);
-                if (t < 20) move = buy ? 30 + 2 * place : -30 - place;
-                if ((t >= 20 && t < 25) || t >= 50)
-                    move = (place + (buy ? 0 : 1)) % 2 ? -10 - place : 10 + place;
-                const std::string symbol = r.data.symbol(k);
-                std::snprintf(text, sizeof text, ",%.5f",
-                              fxtest::typicalPrice(symbol) +
-                                  (buy ? move : -move) / (symbol.ends_with("JPY") ? 100.0 : 1e4));
-                ticks += text;
-            }
-            ticks += "\n";
-            if (const auto action = actions.find({day, t}); action != actions.end())
-                ticks += action->second;
-        }
-    }
-    return ticks;
-}
-
-TEST(ReportInBrowserTest, PageShowsWhatTheLogSays) {
-    fxtest::ReplayRun r;
-    const std::string page = r.pathOf("report.html");
-    ASSERT_EQ(r.run(scriptedSession(r), {"--alert", "anchor", "--alert", "bias", "--alert",
-                                         "grouped", "--alert", "slot=GBPUSD:1", "--report", page}),
+    ASSERT_EQ(r.run(fxtest::phasedSession(r, 1, actions), {"--alert", "anchor", "--alert", "bias", "--alert",
+                                         "grouped", "--alert", "slot=GBPUSD:1", "--report", page,
+                                         "--study", r.pathOf("study.csv")}),
               fx::replayDone)
         << r.err;
 
@@ -129,9 +101,14 @@ TEST(ReportInBrowserTest, PageShowsWhatTheLogSays) {
     const Lines found = linesOf(r.data.folder.read("report.html.txt"));
     EXPECT_EQ(fxtest::startingWith(found, "row\talert-days\t"), alertDays);
     EXPECT_EQ(fxtest::startingWith(found, "error"), Lines{});
-    Lines charts, closedResults;
+    Lines charts, closedResults, study;
     for (const std::string& line : found) {
         const Lines f = fieldsOf(line, '\t');
+        if (f[0] == "row" && f[1].starts_with("study-")) {
+            std::string row = f[1].substr(6);
+            for (std::size_t i = 2; i < f.size(); ++i) row += "," + (f[i] == "n/a" ? "" : f[i]);
+            study.push_back(row);
+        }
         if (f[0] == "chart" && f.size() == 5) {
             charts.push_back(f[1]);
             for (int i = 2; i < 5; ++i) EXPECT_GT(std::stoi(f[i]), 0) << line << ": nothing drawn";
@@ -140,8 +117,11 @@ TEST(ReportInBrowserTest, PageShowsWhatTheLogSays) {
             closedResults.push_back(f[6]);
     }
     EXPECT_EQ(charts, (Lines{"moves-chart", "measures-chart", "slots-chart", "alerts-chart",
-                             "baskets-chart"}));
+                             "baskets-chart", "study-anchor-chart", "study-bias-chart",
+                             "study-grouped-chart", "study-slot-chart", "study-baskets-chart"}));
     EXPECT_EQ(closedResults, profits);
+    const Lines csv = linesOf(r.data.folder.read("study.csv"));
+    EXPECT_EQ(study, Lines(csv.begin() + 1, csv.end()));
 }
 
 #endif

@@ -1,5 +1,7 @@
 #include "support/replay_run.h"
 
+#include <algorithm>
+#include <cstdio>
 #include <cstdlib>
 #include <sstream>
 
@@ -65,6 +67,43 @@ Lines ReplayRun::descriptions() const {
     Lines result;
     for (const std::string& line : linesOf(out)) result.push_back(line.substr(20));
     return result;
+}
+
+std::string phasedSession(const ReplayRun& r, int secondsApart, const SessionActions& actions) {
+    std::string ticks = v17bHeader;
+    for (int day = 5; day <= 6; ++day) {
+        if (day == 6) ticks += "!alert slot GBPUSD 1\n";
+        fx::SettableClock clock(fx::LocalTime{2009, 1, day, 10, 0, 0});
+        for (int t = 0; t < 60; ++t, clock.advanceSeconds(secondsApart)) {
+            ticks += fx::dateText(clock.now()) + " " + fx::timeText(clock.now());
+            for (int k = 0; k < fx::pairCount; ++k) {
+                const auto& order = fx::pairGroupOrder;
+                const int g =
+                    static_cast<int>(std::find(order.begin(), order.end(), k) - order.begin());
+                const bool buy = g < fx::buyGroupSize;
+                const int place = g % fx::buyGroupSize;
+                int move = buy ? -30 - 2 * place : (k == 0 ? 80 : 30 + place);
+                if (t < 20) move = buy ? 30 + 2 * place : -30 - place;
+                if ((t >= 20 && t < 25) || t >= 50)
+                    move = (place + (buy ? 0 : 1)) % 2 ? -10 - place : 10 + place;
+                // Every pair drifts alike, which leaves the slots as they are but moves
+                // a basket's worth from tick to tick.
+                int drift = (t * t * 7 + day * 5) % 17;
+                if (day == 5 && t == 0) move = drift = 0;
+                const std::string symbol = r.data.symbol(k);
+                char text[32];
+                std::snprintf(text, sizeof text, ",%.5f",
+                              typicalPrice(symbol) + ((buy ? move : -move) + drift) /
+                                                         (symbol.ends_with("JPY") ? 100.0 : 1e4));
+                ticks += text;
+            }
+            ticks += "\n";
+            if (day == 5 && t == 0) ticks += "!reference 0\n";
+            if (const auto action = actions.find({day, t}); action != actions.end())
+                ticks += action->second;
+        }
+    }
+    return ticks;
 }
 
 }  // namespace fxtest

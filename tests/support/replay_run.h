@@ -3,7 +3,9 @@
 // ticks file written beside it; programs run by the shell; the lines and fields of what
 // they wrote.
 
+#include <map>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "replay/replay.h"
@@ -55,5 +57,13 @@ public:
     std::string out;
     std::string err;
 };
+
+// Two days (01-05-2009 and 01-06-2009) of 60 ticks from 10:00:00, `secondsApart`, in
+// four phases a day: the buy group on top, mixed, the sell group on top with GBPUSD
+// leading, mixed again; every alert rule fires on both days when switched on. The first
+// tick holds the start-up prices; the reference day (row 0) is chosen after it. The
+// actions by (day, tick) follow that tick's line.
+using SessionActions = std::map<std::pair<int, int>, std::string>;
+std::string phasedSession(const ReplayRun& r, int secondsApart, const SessionActions& actions = {});
 
 }  // namespace fxtest

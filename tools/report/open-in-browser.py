@@ -1,10 +1,12 @@
 #!/usr/bin/env python3
 """Opens a session report in headless Chromium and prints what a reader would find.
 
-    open-in-browser.py REPORT.html [--screenshot FILE.png] [--chromium PATH]
+    open-in-browser.py REPORT.html [--screenshot FILE.png [--element ID]]
+                       [--chromium PATH]
 
 Chromium is driven through its DevTools protocol over a pipe (file descriptors 3 and
-4), so nothing but Python and Chromium is needed. One line per finding, fields
+4), so nothing but Python and Chromium is needed. The screenshot shows the whole
+page, or with --element only the element of that id. One line per finding, fields
 separated by tabs:
 
     error   TEXT                      a console error or an uncaught exception
@@ -142,12 +144,29 @@ def console_errors(events):
             yield params["entry"].get("text", "")
 
 
+def element_box(browser, session, element):
+    """The element's box on the page, which is shown whole, for a screenshot's clip."""
+    expression = (f"JSON.stringify(document.getElementById({json.dumps(element)})"
+                  ".getBoundingClientRect())")
+    result = browser.send("Runtime.evaluate", {"expression": expression, "returnByValue": True},
+                          session=session)
+    value = result.get("result", {}).get("value")
+    if not value or value == "null":
+        raise RuntimeError(f"no element has the id {element}")
+    box = json.loads(value)
+    return {"x": box["x"], "y": box["y"], "width": box["width"], "height": box["height"],
+            "scale": 1}
+
+
 def main(arguments):
-    page, screenshot, chromium = None, None, shutil.which("chromium") or "/usr/bin/chromium"
+    page, screenshot, element = None, None, None
+    chromium = shutil.which("chromium") or "/usr/bin/chromium"
     while arguments:
         argument = arguments.pop(0)
         if argument == "--screenshot" and arguments:
             screenshot = arguments.pop(0)
+        elif argument == "--element" and arguments:
+            element = arguments.pop(0)
         elif argument == "--chromium" and arguments:
             chromium = arguments.pop(0)
         elif page is None and not argument.startswith("--"):
@@ -155,7 +174,7 @@ def main(arguments):
         else:
             print(__doc__, file=sys.stderr)
             return 2
-    if page is None:
+    if page is None or (element and not screenshot):
         print(__doc__, file=sys.stderr)
         return 2
 
@@ -182,8 +201,10 @@ def main(arguments):
             if screenshot:
                 metrics["height"] = found["height"]
                 browser.send("Emulation.setDeviceMetricsOverride", metrics, session=session)
-                shot = browser.send("Page.captureScreenshot", {"format": "png"},
-                                    session=session)
+                options = {"format": "png"}
+                if element:
+                    options["clip"] = element_box(browser, session, element)
+                shot = browser.send("Page.captureScreenshot", options, session=session)
                 Path(screenshot).write_bytes(base64.b64decode(shot["data"]))
         except (OSError, EOFError, TimeoutError, RuntimeError, KeyError) as failure:
             print(f"open-in-browser: {page}: {failure}", file=sys.stderr)
