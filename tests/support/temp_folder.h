@@ -3,8 +3,12 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace fxtest {
+
+// The names of the entries of a folder, sorted.
+std::vector<std::string> namesIn(const std::string& folder);
 
 class TempFolder {
 public:

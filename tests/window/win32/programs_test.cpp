@@ -95,11 +95,9 @@ protected:
                 std::filesystem::copy_file(entry.path(), folder / entry.path().filename());
         return folder;
     }
-    static int savedLogs(const std::filesystem::path& folder) {
-        int count = 0;
-        for (const auto& entry : std::filesystem::directory_iterator(folder))
-            count += entry.path().extension() == ".txt";
-        return count;
+    static long savedLogs(const std::filesystem::path& folder) {
+        return std::ranges::count_if(fxtest::namesIn(folder.string()),
+                                     [](auto& name) { return name.ends_with(".txt"); });
     }
 };
 INSTANTIATE_TEST_SUITE_P(V17b, OneProgramTest, ::testing::Values("17b"),
