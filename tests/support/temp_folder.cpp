@@ -12,7 +12,7 @@ namespace fxtest {
 
 namespace fs = std::filesystem;
 
-std::vector<std::string> namesIn(const std::string& folder) {
+std::vector<std::string> namesIn(const fs::path& folder) {
     std::vector<std::string> names;
     for (const auto& entry : fs::directory_iterator(folder))
         names.push_back(entry.path().filename().string());
