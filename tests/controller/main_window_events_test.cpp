@@ -79,18 +79,22 @@ TEST(PeriodicEntryTest, MeasuresAsThePanelShowsThemThenTheProfitOfThePreviousTic
     EXPECT_EQ(h.logDescriptions()[0], "Sell Profit:  0 pips.");
 }
 
+// EURUSD 50 pips above day 0 and 50 pips below day 1, the monitor started.
+void startWithEurusdBetweenTwoDays(HeadlessMonitor& h) {
+    const int eurusd = h.pairIndex("EURUSD");
+    h.writeData(2, [&](int pair, int row) {
+        return fxtest::typicalPrice(h.symbol(pair)) + (pair == eurusd && row == 1 ? 0.0100f : 0);
+    });
+    h.movePrice(eurusd, 0.0050f);
+    h.start();
+}
+
 // v17 compares the new day's first bias with the old day's last; v17b and v17c forget
 // it first. Either way the anchors are taken again silently.
 TEST(ReferenceDayTest, OnlyV17MayFlipTheBiasAndNoVariantLogsTheNewAnchors) {
     for (fx::VariantId variant : fxtest::allVariants) {
         HeadlessMonitor h{variant};
-        const int eurusd = h.pairIndex("EURUSD");
-        // EURUSD now stands 50 pips above day 0 and 50 pips below day 1.
-        h.writeData(2, [&](int pair, int row) {
-            return fxtest::typicalPrice(h.symbol(pair)) + (pair == eurusd && row == 1 ? 0.0100f : 0);
-        });
-        h.movePrice(eurusd, 0.0050f);
-        h.start();
+        startWithEurusdBetweenTwoDays(h);
         h.switchOn(fx::referenceBiasFlip);
         h.switchOn(fx::anchorDisplaced);
         h.chooseReferenceDay(0);
@@ -107,13 +111,7 @@ TEST(ReferenceDayTest, OnlyV17MayFlipTheBiasAndNoVariantLogsTheNewAnchors) {
 // against the slots of the old day's last ranking.
 TEST(ReferenceDayTest, TheNewDaysFirstRankingDrawsArrowsAgainstTheOldDaysSlots) {
     HeadlessMonitor h;
-    const int eurusd = h.pairIndex("EURUSD");
-    // EURUSD stands 50 pips above day 0 (slot 1) and 50 pips below day 1 (slot 14).
-    h.writeData(2, [&](int pair, int row) {
-        return fxtest::typicalPrice(h.symbol(pair)) + (pair == eurusd && row == 1 ? 0.0100f : 0);
-    });
-    h.movePrice(eurusd, 0.0050f);
-    h.start();
+    startWithEurusdBetweenTwoDays(h);  // EURUSD in slot 1 on day 0, in slot 14 on day 1
     h.chooseReferenceDay(0);
     ASSERT_EQ(h.mainText(mw::slotPairBox(0)), "EURUSD");
     const int cadjpy = fx::pairGroupOrder[0];

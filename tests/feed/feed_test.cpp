@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <atomic>
 #include <filesystem>
 #include <map>
@@ -36,9 +37,7 @@ protected:
         return fx::readFirstLine(folder.pathOf(std::string(symbol) + "_RT.csv")).value_or("");
     }
     bool leftovers() const {
-        for (const auto& entry : std::filesystem::directory_iterator(folder.path()))
-            if (entry.path().filename().string().find("tmp") != std::string::npos) return true;
-        return false;
+        return std::ranges::any_of(namesIn(folder.path()), [](auto& n) { return contains(n, "tmp"); });
     }
     // A ticks file for v17b: a comment, the header, then the given lines.
     std::string writeTicks(const std::vector<std::string>& lines) const {

@@ -82,9 +82,8 @@ TEST_F(EventLogTest, AFailedSaveLeavesTheEarlierFileOfItsNameAndNoOtherFile) {
     }
     expectLastMessage(hm, "File write failed.", "Failed");
     EXPECT_EQ(hm.folder.read(saveFileName), earlier);
-    std::vector<std::string> notData;
-    for (const auto& entry : std::filesystem::directory_iterator(hm.folder.path()))
-        if (entry.path().extension() != ".csv") notData.push_back(entry.path().filename().string());
+    std::vector<std::string> notData = fxtest::namesIn(hm.folder.path());
+    std::erase_if(notData, [](const std::string& name) { return name.ends_with(".csv"); });
     EXPECT_EQ(notData, std::vector<std::string>{saveFileName});
 }
 

@@ -1,10 +1,15 @@
 #pragma once
 // A fresh folder for one test, removed again at the end of it.
 
+#include <filesystem>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace fxtest {
+
+// The names of the entries of a folder (its path may be in any script), sorted.
+std::vector<std::string> namesIn(const std::filesystem::path& folder);
 
 class TempFolder {
 public:

@@ -78,13 +78,6 @@ protected:
                 return nullptr;
         return tables;
     }
-    std::vector<std::string> filesIn(const std::string& folder) const {
-        std::vector<std::string> names;
-        for (const auto& entry : fs::directory_iterator(folder))
-            names.push_back(entry.path().filename().string());
-        std::sort(names.begin(), names.end());
-        return names;
-    }
     long logLinesWith(std::string_view text) const {
         return std::ranges::count_if(t.log,
                                      [&](auto& line) { return line.find(text) != line.npos; });
@@ -110,7 +103,7 @@ int alignedRows(const Tables* tables) {
 
 TEST_F(WriterTest, WritesFilesTheMonitorLoadsAndTheCheckFindsClean) {
     start();
-    EXPECT_TRUE(filesIn(t.filesFolder()).empty()) << "written before the first timer event";
+    EXPECT_TRUE(fxtest::namesIn(t.filesFolder()).empty()) << "written before the first timer event";
     timerEvent();
     const auto tables = histories();
     ASSERT_TRUE(tables);
@@ -143,7 +136,7 @@ TEST_F(WriterTest, EachVariantWritesTheFilesOfItsOwnFourteenPairs) {
             expected.insert(expected.end(),
                             {std::string(symbol) + ".csv", std::string(symbol) + "_RT.csv"});
         std::sort(expected.begin(), expected.end());
-        EXPECT_EQ(filesIn(t.filesFolder()), expected) << fx::variant(id).name;
+        EXPECT_EQ(fxtest::namesIn(t.filesFolder()), expected) << fx::variant(id).name;
     }
 }
 
@@ -169,7 +162,7 @@ TEST_F(WriterTest, DecoratedBrokerSymbolsWriteThePlainFileNames) {
     SymbolSuffix = ".m";
     start();
     timerEvent();
-    EXPECT_EQ(filesIn(t.filesFolder()).size(), 28u);
+    EXPECT_EQ(fxtest::namesIn(t.filesFolder()).size(), 28u);
     EXPECT_EQ(fx::parseNumber(firstLine("EURUSD")), t.market["fxEURUSD.m"].bid);
     EXPECT_EQ(alignedRows(histories().get()), 499);
 }
@@ -183,7 +176,7 @@ TEST_F(WriterTest, AMissingSymbolIsReportedOnceAndTheOtherThirteenAreWritten) {
     for (int i = 0; i < 3; ++i) timerEvent();
     EXPECT_EQ(logLinesWith("NZDJPY"), 1);
     EXPECT_EQ(logLinesWith("\"NZDJPY.m\""), 1) << "the name tried";
-    const std::vector<std::string> files = filesIn(t.filesFolder());
+    const std::vector<std::string> files = fxtest::namesIn(t.filesFolder());
     EXPECT_EQ(files.size(), 26u);
     EXPECT_EQ(std::ranges::count_if(files, [](auto& f) { return f.starts_with("NZDJPY"); }), 0);
     fx::HistoryTable table;
@@ -258,8 +251,8 @@ TEST_F(WriterTest, WritesIntoTheCommonFolderAndOnlyRealtimeFilesWhenAsked) {
     WriteHistory = false;
     start();
     timerEvent();
-    EXPECT_TRUE(filesIn(t.filesFolder()).empty());
-    const std::vector<std::string> files = filesIn(t.commonFolder());
+    EXPECT_TRUE(fxtest::namesIn(t.filesFolder()).empty());
+    const std::vector<std::string> files = fxtest::namesIn(t.commonFolder());
     EXPECT_EQ(files.size(), 14u);
     EXPECT_EQ(std::ranges::count_if(files, [](auto& f) { return f.ends_with("_RT.csv"); }), 14);
 }

@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -63,12 +62,7 @@ TEST(WriteLineTest, EachLineEndsWithCrLfAndReplacesTheOldFile) {
 TEST(WriteLineTest, TheOldFileStaysUntilTheNewOneIsWholeAndAfterAFailure) {
     fxtest::TempFolder folder;
     folder.write("out.txt", "old\r\n");
-    const auto names = [&folder] {
-        std::vector<std::string> found;
-        for (const auto& entry : std::filesystem::directory_iterator(folder.path()))
-            found.push_back(entry.path().filename().string());
-        return found;
-    };
+    const auto names = [&folder] { return fxtest::namesIn(folder.path()); };
     {
         fx::OutputTextFile file;
         ASSERT_TRUE(file.create(folder.pathOf("out.txt")));

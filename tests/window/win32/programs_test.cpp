@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <string>
 
@@ -46,6 +47,19 @@ protected:
                      reinterpret_cast<LPARAM>(GetDlgItem(main, 1)));
         return main;
     }
+    // The ranking of the real-time files shown: seven days, EURUSD 50 pips up in slot 1.
+    static bool ranked(HWND main) {
+        return SendMessageA(GetDlgItem(main, 3), CB_GETCOUNT, 0, 0) == 7 &&
+               fxtest::waitFor([&] { return fxtest::windowText(GetDlgItem(main, 20)) == " 50"; }) &&
+               fxtest::windowText(GetDlgItem(main, 5)) == "EURUSD";
+    }
+    // "Save Log", its "Complete" box answered; false without the box.
+    static bool saveLog(const fxtest::RunningProgram& program, HWND main) {
+        PostMessageA(main, WM_COMMAND, MAKEWPARAM(2, 0), 0);
+        HWND complete = program.window("Complete");
+        if (complete) fxtest::pressButton(complete, IDOK);
+        return complete != nullptr;
+    }
     const std::string built = std::string(FX_PROGRAM_DIR) + "/fxmonitor-" + GetParam() + ".exe";
     fxtest::TempFolder working;
     fxtest::TempFolder own;
@@ -55,9 +69,7 @@ TEST_P(ProgramRunTest, ReadsHistoryFromTheWorkingFolderRealTimeFromItsOwnAndEnds
     fxtest::RunningProgram program(own.pathOf("fxmonitor.exe"), working.path());
     HWND main = startInRealTime(program);
     ASSERT_NE(main, nullptr) << "no window titled " << title(GetParam());
-    EXPECT_EQ(SendMessageA(GetDlgItem(main, 3), CB_GETCOUNT, 0, 0), 7);
-    EXPECT_TRUE(fxtest::waitFor([&] { return fxtest::windowText(GetDlgItem(main, 20)) == " 50"; }));
-    EXPECT_EQ(fxtest::windowText(GetDlgItem(main, 5)), "EURUSD");
+    EXPECT_TRUE(ranked(main));
     PostMessageA(main, WM_COMMAND, MAKEWPARAM(4, 0), 0);  // "Quit"
     EXPECT_EQ(program.exitCode(), 0u);
 }
@@ -95,11 +107,9 @@ protected:
                 std::filesystem::copy_file(entry.path(), folder / entry.path().filename());
         return folder;
     }
-    static int savedLogs(const std::filesystem::path& folder) {
-        int count = 0;
-        for (const auto& entry : std::filesystem::directory_iterator(folder))
-            count += entry.path().extension() == ".txt";
-        return count;
+    static long savedLogs(const std::filesystem::path& folder) {
+        return std::ranges::count_if(fxtest::namesIn(folder),
+                                     [](auto& name) { return name.ends_with(".txt"); });
     }
 };
 INSTANTIATE_TEST_SUITE_P(V17b, OneProgramTest, ::testing::Values("17b"),
@@ -114,12 +124,8 @@ TEST_P(OneProgramTest, StartsRanksAndSavesInAFolderNamedOutsideTheCodePage) {
     fxtest::RunningProgram program(own.pathOf("fxmonitor.exe"), start);
     HWND main = startInRealTime(program);
     ASSERT_NE(main, nullptr) << "no window titled " << title(GetParam());
-    EXPECT_EQ(SendMessageA(GetDlgItem(main, 3), CB_GETCOUNT, 0, 0), 7);
-    EXPECT_TRUE(fxtest::waitFor([&] { return fxtest::windowText(GetDlgItem(main, 20)) == " 50"; }));
-    PostMessageA(main, WM_COMMAND, MAKEWPARAM(2, 0), 0);  // "Save Log"
-    HWND complete = program.window("Complete");
-    ASSERT_NE(complete, nullptr);
-    fxtest::pressButton(complete, IDOK);
+    EXPECT_TRUE(ranked(main));
+    ASSERT_TRUE(saveLog(program, main));
     EXPECT_EQ(savedLogs(start), 1);
     PostMessageA(main, WM_COMMAND, MAKEWPARAM(4, 0), 0);  // "Quit"
     EXPECT_EQ(program.exitCode(), 0u);
@@ -149,10 +155,7 @@ TEST_P(OneProgramTest, SaveLogWritesIntoTheStartUpFolderAfterASoundWasChosenElse
         SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
     }
     ASSERT_TRUE(fxtest::waitFor([&] { return !IsWindow(dialog); }));
-    PostMessageA(main, WM_COMMAND, MAKEWPARAM(2, 0), 0);  // "Save Log"
-    HWND complete = program.window("Complete");
-    ASSERT_NE(complete, nullptr);
-    fxtest::pressButton(complete, IDOK);
+    ASSERT_TRUE(saveLog(program, main));
     EXPECT_EQ(savedLogs(start), 1);
     EXPECT_EQ(savedLogs(sounds.path()), 0);
 }
