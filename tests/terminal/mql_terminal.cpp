@@ -56,24 +56,22 @@ const fxtest::MarketSymbol* selectedSymbol(const std::string& name) {
     return &found->second;
 }
 
-const fxtest::DailyBar* dailyBar(const std::string& symbol, int shift) {
+// A bar the terminal does not have reads as zeros.
+fxtest::DailyBar dailyBar(const std::string& symbol, int shift) {
     const fxtest::MarketSymbol* s = selectedSymbol(symbol);
-    if (!s || shift < 0 || shift >= static_cast<int>(s->bars.size())) return nullptr;
-    return &s->bars[s->bars.size() - 1 - static_cast<std::size_t>(shift)];
+    if (!s || shift < 0 || shift >= static_cast<int>(s->bars.size())) return {0, 0};
+    return s->bars[s->bars.size() - 1 - static_cast<std::size_t>(shift)];
 }
 
-// A text file gets CR before a lone LF; without FILE_ANSI its characters are two bytes.
+// The writers write text files: CR before a lone LF; without FILE_ANSI two bytes a character.
 std::string bytesOf(const std::string& text, int flags) {
     std::string bytes;
     for (std::size_t i = 0; i < text.size(); ++i) {
-        const bool textFile = !(flags & FILE_BIN) || (flags & (FILE_CSV | FILE_TXT));
-        if (textFile && text[i] == '\n' && (i == 0 || text[i - 1] != '\r')) bytes += '\r';
+        if (text[i] == '\n' && (i == 0 || text[i - 1] != '\r')) bytes += '\r';
         bytes += text[i];
+        if (!(flags & FILE_ANSI)) bytes += '\0';
     }
-    if ((flags & FILE_ANSI) && !(flags & FILE_UNICODE)) return bytes;
-    std::string wide;
-    for (char c : bytes) wide += std::string{c, '\0'};
-    return wide;
+    return bytes;
 }
 
 }  // namespace
@@ -126,10 +124,10 @@ long SymbolInfoInteger(const string& name, ENUM_SYMBOL_INFO_INTEGER) {
     return s ? s->digits : (fail(errUnknownSymbol), 0);
 }
 
-bool SymbolInfoDouble(const string& name, ENUM_SYMBOL_INFO_DOUBLE property, double& value) {
+bool SymbolInfoDouble(const string& name, ENUM_SYMBOL_INFO_DOUBLE, double& value) {
     const fxtest::MarketSymbol* s = selectedSymbol(name);
     if (!s) return fail(errUnknownSymbol);
-    value = property == SYMBOL_BID ? s->bid : s->ask;
+    value = s->bid;
     return true;
 }
 
@@ -139,13 +137,11 @@ int iBars(const string& symbol, ENUM_TIMEFRAMES) {
 }
 
 datetime iTime(const string& symbol, ENUM_TIMEFRAMES, int shift) {
-    const fxtest::DailyBar* bar = dailyBar(symbol, shift);
-    return bar ? bar->opened : 0;
+    return dailyBar(symbol, shift).opened;
 }
 
 double iClose(const string& symbol, ENUM_TIMEFRAMES, int shift) {
-    const fxtest::DailyBar* bar = dailyBar(symbol, shift);
-    return bar ? bar->close : 0;
+    return dailyBar(symbol, shift).close;
 }
 
 datetime TimeCurrent() { return terminal().now; }
@@ -154,8 +150,7 @@ bool TimeToStruct(datetime time, MqlDateTime& parts) {
     const std::time_t seconds = time;
     std::tm t{};
     gmtime_r(&seconds, &t);
-    parts = {t.tm_year + 1900, t.tm_mon + 1, t.tm_mday, t.tm_hour,
-             t.tm_min,         t.tm_sec,     t.tm_wday, t.tm_yday};
+    parts = {t.tm_year + 1900, t.tm_mon + 1, t.tm_mday};
     return true;
 }
 
@@ -184,10 +179,9 @@ int FileOpen(const string& name, int flags, short, unsigned) {
 
 unsigned long long FileSize(int handle) { return fs::file_size(terminal().open.at(handle).path); }
 
-bool FileSeek(int handle, long offset, int origin) {
-    Terminal::OpenFile& file = terminal().open.at(handle);
-    const long size = static_cast<long>(fs::file_size(file.path));
-    file.position = (origin == SEEK_SET ? 0 : origin == SEEK_END ? size : file.position) + offset;
+bool FileSeek(int handle, long offset, int origin) {  // the writers seek from the start only
+    if (origin != SEEK_SET) return false;
+    terminal().open.at(handle).position = offset;
     return true;
 }
 

@@ -5,7 +5,7 @@
 // and a captured log. The share flags follow Windows' rules for CreateFile, which is
 // what the terminal's shared reading and writing mean to another program.
 
-#include <cstdio>  // SEEK_SET, SEEK_CUR, SEEK_END: the same values as MQL's
+#include <cstdio>  // SEEK_SET: the same value as MQL's
 #include <map>
 #include <sstream>
 #include <string>
@@ -17,18 +17,18 @@ using string = std::string;
 using datetime = long long;  // seconds since 01.01.1970
 
 struct MqlDateTime {
-    int year, mon, day, hour, min, sec, day_of_week, day_of_year;
+    int year, mon, day;  // the writers read no other parts
 };
 
 enum ENUM_TIMEFRAMES { PERIOD_D1 = 16408 };
-enum ENUM_SYMBOL_INFO_DOUBLE { SYMBOL_BID, SYMBOL_ASK };
+enum ENUM_SYMBOL_INFO_DOUBLE { SYMBOL_BID };
 enum ENUM_SYMBOL_INFO_INTEGER { SYMBOL_DIGITS };
 enum ENUM_TERMINAL_INFO_STRING { TERMINAL_DATA_PATH, TERMINAL_COMMONDATA_PATH };
 enum ENUM_INIT_RETCODE { INIT_SUCCEEDED = 0, INIT_FAILED = 1 };
 
-inline constexpr int FILE_READ = 1, FILE_WRITE = 2, FILE_BIN = 4, FILE_CSV = 8, FILE_TXT = 16,
-                     FILE_ANSI = 32, FILE_UNICODE = 64, FILE_SHARE_READ = 128,
-                     FILE_SHARE_WRITE = 256, FILE_REWRITE = 512, FILE_COMMON = 4096;
+inline constexpr int FILE_READ = 1, FILE_WRITE = 2, FILE_TXT = 16, FILE_ANSI = 32,
+                     FILE_SHARE_READ = 128, FILE_SHARE_WRITE = 256, FILE_REWRITE = 512,
+                     FILE_COMMON = 4096;
 inline constexpr int INVALID_HANDLE = -1;
 
 bool EventSetMillisecondTimer(int milliseconds);
@@ -78,7 +78,6 @@ struct DailyBar {
 struct MarketSymbol {
     int digits = 5;
     double bid = 0;
-    double ask = 0;
     std::vector<DailyBar> bars;  // oldest first; the last one is the forming bar
 };
 

@@ -57,7 +57,7 @@ protected:
         const bool yen = symbol.ends_with("JPY");
         const double bid = (yen ? 150.0 : 1.1) + 0.01 * static_cast<double>(t.market.size());
         fxtest::MarketSymbol& s = t.market[brokerName.empty() ? symbol : brokerName];
-        s = {yen ? 3 : 5, bid, bid + (yen ? 0.02 : 0.0002), {}};
+        s = {yen ? 3 : 5, bid, {}};
         for (int d = 519; d >= 0; --d)
             s.bars.push_back({startOf(sys_days{today} - days{d}), bid + 0.001 * d});
     }
@@ -123,35 +123,51 @@ TEST_F(WriterTest, WritesFilesTheMonitorLoadsAndTheCheckFindsClean) {
         << report.str();
 }
 
-TEST_F(WriterTest, EachVariantWritesTheFilesOfItsOwnFourteenPairs) {
-    for (auto [id, choice] : {std::pair{fx::VariantId::V17, VARIANT_17},
-                              {fx::VariantId::V17b, VARIANT_17B},
-                              {fx::VariantId::V17c, VARIANT_17C}}) {
+// Each variant's fourteen pairs, both kinds of file or the real-time ones alone, in the
+// terminal's own Files folder or the common one.
+TEST_F(WriterTest, WritesTheFilesOfTheVariantsPairsIntoTheFolderAsked) {
+    for (auto [id, choice, history, common] :
+         {std::tuple{fx::VariantId::V17, VARIANT_17, true, false},
+          {fx::VariantId::V17b, VARIANT_17B, false, true},
+          {fx::VariantId::V17c, VARIANT_17C, true, false}}) {
         removeFiles();
+        fs::remove_all(t.commonFolder());
+        fs::create_directories(t.commonFolder());
         Variant = choice;
+        WriteHistory = history;
+        UseCommonFolder = common;
         start();
         timerEvent();
         std::vector<std::string> expected;
-        for (std::string_view symbol : fx::variant(id).pairTable)
-            expected.insert(expected.end(),
-                            {std::string(symbol) + ".csv", std::string(symbol) + "_RT.csv"});
+        for (std::string_view symbol : fx::variant(id).pairTable) {
+            expected.push_back(std::string(symbol) + "_RT.csv");
+            if (history) expected.push_back(std::string(symbol) + ".csv");
+        }
         std::sort(expected.begin(), expected.end());
-        EXPECT_EQ(fxtest::namesIn(t.filesFolder()), expected) << fx::variant(id).name;
+        EXPECT_EQ(fxtest::namesIn(common ? t.commonFolder() : t.filesFolder()), expected)
+            << fx::variant(id).name;
+        EXPECT_TRUE(fxtest::namesIn(common ? t.filesFolder() : t.commonFolder()).empty());
     }
 }
 
-TEST_F(WriterTest, EachTimerEventWritesTheBidWithTheSymbolsDigitsAndCrLf) {
+// Rewritten in place, never emptied, deleted or replaced, even while the monitor holds
+// the file open with shared access.
+TEST_F(WriterTest, EachTimerEventRewritesTheBidWithTheSymbolsDigitsAndCrLfInPlace) {
     start();
     t.market["EURUSD"].bid = 1.0876;
     t.market["USDJPY"].bid = 100.005;
     timerEvent();
     EXPECT_EQ(t.root.read(t.filesSubfolder + "EURUSD_RT.csv"), "1.08760\r\n");
+    const int monitor = t.openAsMonitor(path("USDJPY_RT.csv"));
     t.market["USDJPY"].bid = 99.995;
     timerEvent();
-    // Rewritten in place over a longer price: the line is the new price, blanks after it.
+    // Over a longer price: the line is the new price, blanks after it.
     const std::string file = t.root.read(t.filesSubfolder + "USDJPY_RT.csv");
     EXPECT_EQ(file.substr(0, 8), "99.995\r\n");
     EXPECT_EQ(file.find_first_not_of(' ', 8), std::string::npos) << file;
+    t.closeFile(monitor);
+    for (const char* event : {"truncate", "delete", "replace"})
+        EXPECT_EQ(t.count(std::string(event) + " USDJPY_RT.csv"), 0) << event;
 }
 
 TEST_F(WriterTest, DecoratedBrokerSymbolsWriteThePlainFileNames) {
@@ -215,19 +231,6 @@ TEST_F(WriterTest, ANewDayWritesTheHistoryAgainWholeWithYesterdaysClose) {
     EXPECT_EQ((*tables)[7][498].date, "12-20-2024");
 }
 
-TEST_F(WriterTest, ARealtimeFileTheMonitorHoldsOpenIsStillRewrittenInPlace) {
-    start();
-    timerEvent();
-    const int monitor = t.openAsMonitor(path("EURUSD_RT.csv"));
-    t.market["EURUSD"].bid = 1.2345;
-    timerEvent();
-    EXPECT_EQ(firstLine("EURUSD"), "1.23450");
-    t.closeFile(monitor);
-    EXPECT_EQ(t.count("truncate EURUSD_RT.csv") + t.count("delete EURUSD_RT.csv") +
-                  t.count("replace EURUSD_RT.csv"),
-              0);
-}
-
 TEST_F(WriterTest, HistoryWaitsForDailyBarsAndFollowsTheTerminalLoadingMore) {
     std::vector<fxtest::DailyBar>& bars = t.market["GBPJPY"].bars;
     const std::vector<fxtest::DailyBar> all = bars;
@@ -244,17 +247,6 @@ TEST_F(WriterTest, HistoryWaitsForDailyBarsAndFollowsTheTerminalLoadingMore) {
     bars = all;
     timerEvent();
     EXPECT_EQ(alignedRows(histories().get()), 499);
-}
-
-TEST_F(WriterTest, WritesIntoTheCommonFolderAndOnlyRealtimeFilesWhenAsked) {
-    UseCommonFolder = true;
-    WriteHistory = false;
-    start();
-    timerEvent();
-    EXPECT_TRUE(fxtest::namesIn(t.filesFolder()).empty());
-    const std::vector<std::string> files = fxtest::namesIn(t.commonFolder());
-    EXPECT_EQ(files.size(), 14u);
-    EXPECT_EQ(std::ranges::count_if(files, [](auto& f) { return f.ends_with("_RT.csv"); }), 14);
 }
 
 TEST_F(WriterTest, TheTimerHasTheIntervalAndStopEndsItWithNoFileLeftOpen) {
