@@ -58,7 +58,7 @@ ParsedCheckOptions parseCheckOptions(std::vector<std::string> arguments) {
             folderGiven = true;
         } else if (argument.name == "--variant") {
             options.variant = variantByName(argument.value);
-            if (!options.variant) return fail("--variant takes 17, 17b or 17c");
+            if (!options.variant) return fail(std::string(variantOptionMistake));
         } else if (argument.name == "--stale-after") {
             const std::optional<int> seconds = parseIntCount(argument.value, 1, 100000000);
             if (!seconds) return fail(countMessage("--stale-after", 1, 100000000, argument.value));

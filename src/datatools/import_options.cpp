@@ -140,7 +140,7 @@ ParsedImportOptions parseImportOptions(std::vector<std::string> arguments) {
             baseGiven = true;
         } else if (name == "--variant") {
             options.variant = variantByName(value);
-            if (!options.variant) return fail("--variant takes 17, 17b or 17c");
+            if (!options.variant) return fail(std::string(variantOptionMistake));
         } else if (name == "--all") {
             options.allSymbols = true;
         } else if (name == "--realtime") {

@@ -64,7 +64,7 @@ ParsedFeedOptions parseFeedOptions(int argc, char** argv) {
             options.mode = WriteMode::InPlace;
         } else if (name == "--variant") {
             options.variant = variantByName(value);
-            if (!options.variant) return fail("--variant takes 17, 17b or 17c");
+            if (!options.variant) return fail(std::string(variantOptionMistake));
         } else if (options.pace.read(argument, parsed.error)) {
             if (!parsed.error.empty()) return parsed;
         } else if (name == "--seed") {

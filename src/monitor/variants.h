@@ -27,6 +27,8 @@ struct Variant {
 const Variant& variant(VariantId id);
 // "17", "17b" or "17c"; nullptr for anything else.
 const Variant* variantByName(std::string_view name);
+// What the tools say of a --variant value that names none.
+inline constexpr std::string_view variantOptionMistake = "--variant takes 17, 17b or 17c";
 
 // PairGroups is built from PairTable by these indexes: the buy group (positions 0 to 6)
 // followed by the sell group (positions 7 to 13).
