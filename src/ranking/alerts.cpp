@@ -6,6 +6,7 @@
 #include "monitor/event_log.h"
 #include "monitor/monitor.h"
 #include "monitor/options_window.h"
+#include "monitor/pairs.h"
 #include "text/numbers.h"
 
 namespace fx {
@@ -144,9 +145,8 @@ std::optional<AlertKind> alertRuleOfLogText(std::string_view description) {
 }
 
 bool isBuyGroupPair(const Monitor& monitor, std::string_view symbol) {
-    for (int g = 0; g < buyGroupSize; ++g)
-        if (symbol == monitor.state.PairTable[pairGroupOrder[g]]) return true;
-    return false;
+    const int pair = pairIndexOf(monitor.variant, symbol);
+    return pair >= 0 && inBuyGroup[pair];
 }
 
 }  // namespace fx
